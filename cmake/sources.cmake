@@ -1,0 +1,36 @@
+set(VELMORA_CORE_SOURCES
+    src/app/AppPaths.cpp
+    src/app/IniDocument.cpp
+    src/app/SettingsFile.cpp
+    src/app/SettingsRules.cpp
+    src/app/TextToInteger.cpp
+    src/app/Utf8.cpp
+    src/launcher/CommandLine.cpp
+    src/launcher/FormMainLogic.cpp
+    src/launcher/Geometry.cpp
+    src/launcher/OneShotArgs.cpp
+    src/launcher/PathRules.cpp
+    src/launcher/Trigger.cpp
+    src/dialogs/ConfigDialogLogic.cpp
+    src/dialogs/ItemDialogLogic.cpp
+    src/dialogs/VersionInfo.cpp
+)
+
+set(VELMORA_GUI_SOURCES
+    src/app/Main.cpp
+    src/app/Application.cpp
+    ${VELMORA_GUI_OS_SOURCES}
+    src/launcher/FormMain.cpp
+    src/launcher/ItemListWidget.cpp
+    src/launcher/ArgumentLabel.cpp
+    src/launcher/QtListControl.cpp
+    src/launcher/QtScreen.cpp
+    src/launcher/DropData.cpp
+    src/dialogs/FormConfig.cpp
+    src/dialogs/FormChangeItemInfo.cpp
+    src/dialogs/FormQuestion.cpp
+    src/dialogs/MessageBox.cpp
+    src/dialogs/QtDialogHost.cpp
+    src/dialogs/Twips.cpp
+    src/dialogs/SelectAllLineEdit.cpp
+)

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+// AppDir: the executable's directory, always ending in the platform's separator (a root such
+// as "/" or "D:\" keeps its single one).
+std::string InitAppPath(const std::string& executableDirectory, char separator);
+
+// AppDir + base name + "_" + user name + ".ini", nothing added or removed.
+std::string MakeSettingsFilePath(const std::string& appDir, const std::string& baseName,
+                                 const std::string& userName);
+
+}  // namespace velmora

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/SettingsRules.h"
+
+namespace velmora {
+
+struct FileReadResult {
+    enum class Status { Ok, Missing, Failed };
+    Status status = Status::Missing;
+    std::string bytes;
+    std::string error;  // the system's reason when Failed
+};
+
+struct FileWriteResult {
+    bool ok = false;
+    std::string error;
+};
+
+// The file system as the settings file needs it; the platform layer provides the real one.
+class IFileStore {
+public:
+    virtual ~IFileStore() = default;
+    virtual FileReadResult Read(const std::string& path) = 0;
+    // Replaces the file as a whole or not at all.
+    virtual FileWriteResult WriteAtomic(const std::string& path, const std::string& bytes) = 0;
+    // Text in the legacy narrow code page (CP932 on a Japanese Windows) to UTF-8.
+    virtual std::string DecodeLegacy(std::string_view bytes) = 0;
+};
+
+struct SaveResult {
+    bool ok = true;
+    std::string message;  // for the user when !ok: what failed, the file and the reason
+};
+
+// The per-user settings file: read once at start-up, written once at the end.
+class SettingsFile {
+public:
+    SettingsFile(std::string path, IFileStore& store);
+
+    const std::string& path() const { return path_; }
+
+    // Never fails: whatever cannot be read falls back to the defaults.
+    LoadedSettings Load(double halfScreenWidthPx);
+
+    // Re-reads the file as it is now (keeping what other programs or instances wrote there),
+    // applies the settings and the item list, and replaces the file atomically. A file that
+    // exists but could not be read is never replaced: that would wipe items never loaded.
+    SaveResult Save(const Settings& settings, const std::vector<StoredItem>& items);
+
+    // UTF-8 as it is (a byte-order mark dropped); anything else is legacy code-page text.
+    std::string DecodeText(std::string_view bytes);
+
+private:
+    std::string path_;
+    IFileStore& store_;
+    bool unreadableAtLoad_ = false;
+    std::string loadError_;
+};
+
+}  // namespace velmora

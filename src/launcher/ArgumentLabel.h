@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+
+#include <QLabel>
+
+#include "launcher/OneShotArgs.h"
+
+namespace velmora {
+
+// Label2: takes dropped files or text for the next launch; a double-click disarms.
+class ArgumentLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ArgumentLabel(QWidget* parent = nullptr);
+
+Q_SIGNALS:
+    void dropped(const std::optional<velmora::DroppedContent>& content, int modifiers);
+    void doubleClicked();
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+}  // namespace velmora

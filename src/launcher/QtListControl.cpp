@@ -1,0 +1,38 @@
+#include "launcher/QtListControl.h"
+
+#include <QListWidget>
+
+namespace velmora {
+
+QtListControl::QtListControl(QListWidget* list) : list_(list) {}
+
+int QtListControl::Count() const { return list_->count(); }
+
+std::string QtListControl::Text(int index) const { return list_->item(index)->text().toStdString(); }
+
+void QtListControl::SetText(int index, const std::string& text) {
+    list_->item(index)->setText(QString::fromStdString(text));
+}
+
+void QtListControl::Insert(int index, const std::string& text) {
+    list_->insertItem(index, QString::fromStdString(text));
+}
+
+void QtListControl::Remove(int index) { delete list_->takeItem(index); }
+
+int QtListControl::SelectedIndex() const {
+    const QList<QListWidgetItem*> selected = list_->selectedItems();
+    return selected.isEmpty() ? -1 : list_->row(selected.front());
+}
+
+void QtListControl::SetSelectedIndex(int index) {
+    list_->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
+}
+
+bool QtListControl::IsSelected(int index) const { return list_->item(index)->isSelected(); }
+
+void QtListControl::SetToolTip(const std::string& text) { list_->setToolTip(QString::fromStdString(text)); }
+
+std::string QtListControl::ToolTip() const { return list_->toolTip().toStdString(); }
+
+}  // namespace velmora

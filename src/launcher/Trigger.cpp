@@ -1,0 +1,39 @@
+#include "launcher/Trigger.h"
+
+#include <stdexcept>
+
+#include "app/TextToInteger.h"
+
+namespace velmora {
+
+TriggerStrip ComputeTriggerStrip(std::int32_t windowPosition, std::int32_t capturePixel,
+                                 double screenWidth, double twipsPerPixelX) {
+    if (windowPosition == 0 || windowPosition == 1) {
+        const double w = screenWidth / twipsPerPixelX;
+        const auto low = ToInt32(w - capturePixel);
+        const auto high = ToInt32(w);
+        if (!low || !high) throw std::overflow_error("trigger strip out of range");
+        return {*low, *high};
+    }
+    if (windowPosition == 2 || windowPosition == 3) return {0, capturePixel};
+    return {};
+}
+
+TriggerAction DecideTriggerAction(const TriggerInputs& in) {
+    if (!in.timerEnabled) return TriggerAction::Nothing;
+    const TriggerStrip strip =
+        ComputeTriggerStrip(in.windowPosition, in.capturePixel, in.screenWidth, in.twipsPerPixelX);
+    const bool inStrip = strip.low <= in.cursorX && in.cursorX < strip.high;
+    if (inStrip) return in.panelVisible ? TriggerAction::Nothing : TriggerAction::PlaceAndShow;
+    if (!in.panelVisible) return TriggerAction::Nothing;
+    const double left = in.panelLeft / in.twipsPerPixelX;
+    const double right = (in.panelLeft + in.panelWidth) / in.twipsPerPixelX;
+    const double top = in.panelTop / in.twipsPerPixelY;
+    const double bottom = (in.panelTop + in.panelHeight) / in.twipsPerPixelY;
+    const double x = in.cursorX;
+    const double y = in.cursorY;
+    const bool overPanel = left <= x && x < right && top <= y && y < bottom;
+    return overPanel ? TriggerAction::Nothing : TriggerAction::Hide;
+}
+
+}  // namespace velmora

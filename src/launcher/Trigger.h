@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+
+namespace velmora {
+
+enum class TriggerAction { Nothing, PlaceAndShow, Hide };
+
+// Everything one tick measures. Cursor in screen pixels, screen and panel in twips.
+struct TriggerInputs {
+    bool timerEnabled = true;
+    std::int32_t cursorX = 0;
+    std::int32_t cursorY = 0;
+    double screenWidth = 0;
+    double twipsPerPixelX = 15;
+    double twipsPerPixelY = 15;
+    bool panelVisible = false;
+    double panelLeft = 0;
+    double panelTop = 0;
+    double panelWidth = 0;
+    double panelHeight = 0;
+    std::int32_t windowPosition = 0;
+    std::int32_t capturePixel = 10;
+};
+
+// The trigger strip: low <= x < high, in pixels. Empty for an unknown corner.
+struct TriggerStrip {
+    std::int32_t low = 0;
+    std::int32_t high = 0;
+};
+
+TriggerStrip ComputeTriggerStrip(std::int32_t windowPosition, std::int32_t capturePixel,
+                                 double screenWidth, double twipsPerPixelX);
+
+// The show/hide decision of one tick; nothing carries over from one tick to the next.
+TriggerAction DecideTriggerAction(const TriggerInputs& in);
+
+}  // namespace velmora

@@ -1,0 +1,38 @@
+#include "platform/LegacyCodec.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+namespace velmora::platform {
+
+std::string DecodeLegacyText(std::string_view bytes) {
+    std::string out;
+    iconv_t cd = iconv_open("UTF-8", "CP932");
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        // No converter on this system: keep the ASCII, mark the rest.
+        for (const char c : bytes) out += static_cast<unsigned char>(c) < 0x80 ? std::string(1, c) : "\xEF\xBF\xBD";
+        return out;
+    }
+    std::string input(bytes);
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    char buffer[4096];
+    while (inLeft > 0) {
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, sizeof buffer - outLeft);
+        if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            // An invalid or truncated sequence: one replacement character, then go on.
+            out += "\xEF\xBF\xBD";
+            ++in;
+            --inLeft;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    iconv_close(cd);
+    return out;
+}
+
+}  // namespace velmora::platform

@@ -1,0 +1,151 @@
+#include "platform/ShellOpen.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "launcher/CommandLine.h"
+#include "launcher/PathRules.h"
+
+extern char** environ;
+
+namespace velmora::platform {
+
+namespace {
+
+constexpr const char* kNoSuchFile = "ファイルが見つかりません。";
+constexpr const char* kNoAssociation = "関連付けられたプログラムがありません。";
+
+bool IsExecutableFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+// A bare program name looked up on PATH, as a shell would.
+std::string FindOnPath(const std::string& name) {
+    const char* pathEnv = std::getenv("PATH");
+    const std::string path = pathEnv != nullptr ? pathEnv : "/usr/local/bin:/usr/bin:/bin";
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        auto end = path.find(':', start);
+        if (end == std::string::npos) end = path.size();
+        std::string dir = path.substr(start, end - start);
+        if (dir.empty()) dir = ".";
+        const std::string candidate = dir + "/" + name;
+        if (IsExecutableFile(candidate)) return candidate;
+        start = end + 1;
+    }
+    return {};
+}
+
+std::string HomeDirectory() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+    if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) return pw->pw_dir;
+    return "/";
+}
+
+// Starts the program in its own session, detached: it outlives the panel and, because the
+// intermediate child is reaped at once, never lingers as a zombie. Returns the exec failure.
+std::string SpawnDetached(const std::string& program, const std::vector<std::string>& args,
+                          const std::string& directory) {
+    std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+
+    int pipeFds[2];
+    if (::pipe2(pipeFds, O_CLOEXEC) != 0) return std::strerror(errno);
+    const pid_t child = ::fork();
+    if (child < 0) {
+        const int error = errno;
+        ::close(pipeFds[0]);
+        ::close(pipeFds[1]);
+        return std::strerror(error);
+    }
+    if (child == 0) {
+        // Only async-signal-safe calls from here on.
+        ::close(pipeFds[0]);
+        const pid_t grandchild = ::fork();
+        if (grandchild != 0) ::_exit(grandchild < 0 ? 1 : 0);
+        ::setsid();
+        if (::chdir(directory.c_str()) != 0) {
+            // The directory vanished since it was checked; the program starts where we are.
+        }
+        // Signals this program ignores must not stay ignored in what it starts.
+        ::signal(SIGPIPE, SIG_DFL);
+        ::signal(SIGXFSZ, SIG_DFL);
+        sigset_t none;
+        sigemptyset(&none);
+        ::sigprocmask(SIG_SETMASK, &none, nullptr);
+        ::execve(program.c_str(), argv.data(), environ);
+        const int error = errno;
+        ssize_t ignored = ::write(pipeFds[1], &error, sizeof error);
+        (void)ignored;
+        ::_exit(127);
+    }
+    ::close(pipeFds[1]);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    int execError = 0;
+    ssize_t n;
+    do {
+        n = ::read(pipeFds[0], &execError, sizeof execError);
+    } while (n < 0 && errno == EINTR);
+    ::close(pipeFds[0]);
+    if (n == static_cast<ssize_t>(sizeof execError)) return std::strerror(execError);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::strerror(EAGAIN);
+    return {};
+}
+
+}  // namespace
+
+std::string SystemShell::Open(const std::string& fileText, const std::string& parameters,
+                              const std::string& workingDirectory) {
+    // The quotes that keep a path with spaces together on Windows are not part of the name.
+    std::string file = fileText;
+    if (file.size() >= 2 && file.front() == '"' && file.back() == '"') file = file.substr(1, file.size() - 2);
+    std::string directory = workingDirectory;
+    if (!directory.empty() && directory.front() == '"') directory.erase(0, 1);
+    if (!IsDirectory(directory)) directory = HomeDirectory();
+    if (file.empty()) return kNoSuchFile;
+
+    std::string program;
+    if (!HasUrlScheme(file)) {
+        if (file.find('/') != std::string::npos) {
+            if (IsExecutableFile(file)) program = file;
+        } else {
+            program = FindOnPath(file);
+        }
+        if (program.empty() && !Exists(file)) return kNoSuchFile;
+    }
+    if (!program.empty()) {
+        std::vector<std::string> args{file};
+        for (std::string& a : SplitCommandLine(parameters)) args.push_back(std::move(a));
+        return SpawnDetached(program, args, directory);
+    }
+    // Documents, folders and URLs go to the desktop's default application.
+    const std::string opener = FindOnPath("xdg-open");
+    if (opener.empty()) return kNoAssociation;
+    return SpawnDetached(opener, {"xdg-open", file}, directory);
+}
+
+}  // namespace velmora::platform

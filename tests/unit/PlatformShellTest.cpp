@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include <sys/stat.h>
+
+#include "TempDir.h"
+#include "platform/ShellOpen.h"
+
+using namespace velmora;
+using velmora::testing::ReadFile;
+using velmora::testing::TempDir;
+using velmora::testing::WriteFile;
+
+namespace {
+
+// Polls until the file has content or the deadline passes.
+std::string WaitForFile(const std::string& path) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (std::chrono::steady_clock::now() < deadline) {
+        const std::string content = ReadFile(path);
+        if (!content.empty() && content.back() == '\n') return content;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(PlatformShell, StartsAProgramWithItsArgumentsInItsDirectory) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "my dir");
+    const std::string script = dir / "my dir/rec.sh";
+    const std::string out = dir / "out.txt";
+    WriteFile(script, "#!/bin/sh\n{ pwd; for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out + ".tmp'\nmv '" +
+                          out + ".tmp' '" + out + "'\n");
+    ::chmod(script.c_str(), 0755);
+    platform::SystemShell shell;
+    EXPECT_EQ(shell.Open("\"" + script + "\"", "-a \"b c\" '$HOME' *", "\"" + (dir / "my dir/")), "");
+    EXPECT_EQ(WaitForFile(out), (dir / "my dir") + "\n[-a]\n[b c]\n[$HOME]\n[*]\n");
+}
+
+TEST(PlatformShell, ReportsWhatCannotBeOpened) {
+    platform::SystemShell shell;
+    EXPECT_EQ(shell.Open("/nonexistent/velmora/x", "", "/nonexistent/velmora/"), "ファイルが見つかりません。");
+    EXPECT_EQ(shell.Open("no-such-program-velmora", "", "no-such-program-velmora"), "ファイルが見つかりません。");
+    EXPECT_EQ(shell.Open("", "", ""), "ファイルが見つかりません。");
+}
+
+TEST(PlatformShell, BareNamesAreFoundOnThePath) {
+    platform::SystemShell shell;
+    EXPECT_EQ(shell.Open("true", "", "true"), "");
+}
