@@ -23,6 +23,7 @@ set(VELMORA_GUI_SOURCES
     src/launcher/FormMain.cpp
     src/launcher/ItemListWidget.cpp
     src/launcher/ArgumentLabel.cpp
+    src/launcher/CompactTextLabel.cpp
     src/launcher/QtListControl.cpp
     src/launcher/QtScreen.cpp
     src/launcher/DropData.cpp

@@ -8,6 +8,7 @@
 #include "app/TextToInteger.h"
 #include "dialogs/Twips.h"
 #include "launcher/ArgumentLabel.h"
+#include "launcher/CompactTextLabel.h"
 #include "launcher/Geometry.h"
 #include "launcher/ItemListWidget.h"
 
@@ -81,7 +82,7 @@ void FormMain::BuildControls() {
     label2_->setFrameStyle(QFrame::Box | QFrame::Plain);
     PlaceInTwips(label2_, 45, 345, 1155, 255);
 
-    label1_ = new QLabel(this);
+    label1_ = new CompactTextLabel(this);
     label1_->setTextFormat(Qt::PlainText);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setFrameStyle(QFrame::Box | QFrame::Plain);

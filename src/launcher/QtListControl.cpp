@@ -1,6 +1,7 @@
 #include "launcher/QtListControl.h"
 
 #include <QListWidget>
+#include <QSignalBlocker>
 
 namespace velmora {
 
@@ -14,11 +15,20 @@ void QtListControl::SetText(int index, const std::string& text) {
     list_->item(index)->setText(QString::fromStdString(text));
 }
 
+// Changing the entries is not a click: the list's Click reaches the behaviour only when the
+// user or the behaviour selects an entry, never half-way through an insert or a removal.
 void QtListControl::Insert(int index, const std::string& text) {
+    const QSignalBlocker quiet(list_);
     list_->insertItem(index, QString::fromStdString(text));
 }
 
-void QtListControl::Remove(int index) { delete list_->takeItem(index); }
+void QtListControl::Remove(int index) {
+    const QSignalBlocker quiet(list_);
+    const bool wasSelected = list_->item(index)->isSelected();
+    delete list_->takeItem(index);
+    // Like a list box, removing the selected entry leaves nothing selected.
+    if (wasSelected) list_->clearSelection();
+}
 
 int QtListControl::SelectedIndex() const {
     const QList<QListWidgetItem*> selected = list_->selectedItems();
