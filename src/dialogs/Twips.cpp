@@ -36,8 +36,11 @@ void PlaceInTwips(QWidget* widget, double left, double top, double width, double
 
 QFont GothicFont(double pointSize) {
     QFont font;
+    // IPAGothic shares MS Gothic's metrics, so the fixed layouts keep their room; Noto CJK
+    // renders the texts where neither is installed.
     font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("MS Gothic"),
-                      QStringLiteral("Noto Sans Mono CJK JP"), QStringLiteral("Noto Sans CJK JP")});
+                      QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans Mono CJK JP"),
+                      QStringLiteral("Noto Sans CJK JP")});
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Normal);
     return font;

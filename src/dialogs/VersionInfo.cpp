@@ -11,7 +11,7 @@ VersionInfo BuiltInVersionInfo() {
     info.comments = "2007/08/01";
     info.fileDescription =
         "マウスカーソルの位置によって表示／非表示される、テキストベースのランチャープログラムです。";
-    info.legalCopyright = "Copyright (C) 2007-2026 The Velmora developers";
+    info.legalCopyright = "Copyright (C) 2007-2026 Velmora";
     return info;
 }
 

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Velmora. Without a display it starts it inside a virtual one,
+# summons the panel with the pointer, saves a screenshot and ends.
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/deps.sh
+velmora_install_packages "${VELMORA_PACKAGES[@]}"
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j"$(nproc)" --target Velmora
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+    echo "Velmora runs: move the pointer to the right edge of the screen to summon the panel."
+    echo "Settings file: $(pwd)/build/Velmora_$(id -un).ini"
+    exec ./build/Velmora
+fi
+
+echo "No display here: starting Velmora on a virtual X display instead."
+work=$(mktemp -d)
+app_pid=
+xvfb_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+mkfifo "$work/fd"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/fd" >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r number <"$work/fd"
+export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
+./build/Velmora &
+app_pid=$!
+
+# Into the trigger strip at the right edge, then wait for the panel to be mapped.
+xdotool mousemove 1277 300
+deadline=$((SECONDS + 20))
+until xdotool search --onlyvisible --pid "$app_pid" >/dev/null 2>&1; do
+    [ $SECONDS -lt $deadline ] || { echo "The panel did not appear." >&2; exit 1; }
+    xdotool mousemove 1278 300
+    sleep 0.1
+done
+shot="$(pwd)/build/velmora-screenshot.png"
+import -window root "$shot"
+echo "The panel appeared; screenshot: $shot"
+kill -TERM "$app_pid"
+wait "$app_pid" || true
+app_pid=

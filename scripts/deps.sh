@@ -1,0 +1,23 @@
+# Installs the Debian packages Velmora needs to build, test and run, when any is missing.
+# Sourced by run.sh and test.sh.
+
+VELMORA_PACKAGES=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    googletest libgtest-dev
+    xvfb xauth xdotool x11-utils imagemagick
+    fonts-noto-cjk fonts-ipafont-gothic
+)
+
+velmora_install_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}

@@ -1,0 +1,131 @@
+# Shared helpers for the end-to-end tests: a private X display, the real executable copied into a
+# scratch folder, the real pointer moved with xdotool, and polling with deadlines (never fixed sleeps).
+set -euo pipefail
+
+VELMORA_BIN=${VELMORA_BIN:?path of the built Velmora executable}
+SCREEN_W=1280
+SCREEN_H=800
+WORK=$(mktemp -d /tmp/velmora-e2e.XXXXXX)
+XVFB_PID=
+APP_PID=
+
+cleanup() {
+    [ -n "$APP_PID" ] && kill -KILL "$APP_PID" 2>/dev/null || true
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Polls a command until it succeeds, or fails the test after the deadline (seconds).
+wait_for() {
+    local deadline=$1 what=$2
+    shift 2
+    local end=$(($(date +%s%N) + deadline * 1000000000))
+    until "$@" >/dev/null 2>&1; do
+        [ "$(date +%s%N)" -lt "$end" ] || fail "timed out waiting for $what"
+        sleep 0.05
+    done
+}
+
+start_display() {
+    local fifo="$WORK/displayfd"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local number
+    read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
+    export DISPLAY=":$number"
+    export QT_QPA_PLATFORM=xcb
+    export LC_ALL=C.UTF-8
+    unset WAYLAND_DISPLAY
+}
+
+# Copies the executable into $WORK/app and writes its settings file from standard input
+# (no input: no settings file).
+prepare_app() {
+    mkdir -p "$WORK/app"
+    cp "$VELMORA_BIN" "$WORK/app/Velmora"
+    SETTINGS="$WORK/app/Velmora_$(id -un).ini"
+    if [ ! -t 0 ]; then
+        local content
+        content=$(cat)
+        [ -z "$content" ] || printf '%s\n' "$content" >"$SETTINGS"
+    fi
+}
+
+start_app() {
+    (cd "$WORK/app" && exec ./Velmora "$@" >"$WORK/app.log" 2>&1) &
+    APP_PID=$!
+    # Qt's selection owner window appears once the program is connected to the display.
+    wait_for 20 "Velmora to connect" sh -c "xwininfo -root -children | grep -q 'Qt Selection Owner for Velmora'"
+}
+
+stop_app() {
+    kill -"${1:-TERM}" "$APP_PID"
+    local end=$(($(date +%s) + 20))
+    while kill -0 "$APP_PID" 2>/dev/null; do
+        [ "$(date +%s)" -lt "$end" ] || fail "Velmora did not end"
+        sleep 0.05
+    done
+    APP_PID=
+}
+
+# The visible window of ours with the given title (the untitled panel shows as "Velmora").
+visible_window() {
+    local title=$1 id
+    for id in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$title" ]; then
+            echo "$id"
+            return 0
+        fi
+    done
+    return 1
+}
+
+panel_visible() { visible_window "Velmora" >/dev/null; }
+panel_hidden() { ! panel_visible; }
+
+# X, Y, WIDTH, HEIGHT of a window in root coordinates.
+geometry_of() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    echo "$X $Y $WIDTH $HEIGHT"
+}
+
+# Watches for a while (ticks every 250 ms) that the panel does not appear.
+assert_stays_hidden() {
+    local end=$(($(date +%s%N) + $1 * 1000000))
+    while [ "$(date +%s%N)" -lt "$end" ]; do
+        panel_hidden || fail "the panel appeared unasked"
+        sleep 0.05
+    done
+}
+
+summon_panel() {
+    xdotool mousemove "$1" "$2"
+    wait_for 5 "the panel to appear" panel_visible
+    PANEL=$(visible_window "Velmora")
+    read -r PX PY PW PH < <(geometry_of "$PANEL")
+}
+
+# Clicks at a point given relative to the panel's top-left corner.
+click_panel() {
+    xdotool mousemove $((PX + $1)) $((PY + $2))
+    xdotool click "${3:-1}"
+}
+
+screenshot() {
+    [ -n "${VELMORA_SCREENSHOT_DIR:-}" ] || return 0
+    mkdir -p "$VELMORA_SCREENSHOT_DIR"
+    if [ $# -ge 2 ]; then
+        import -window root -crop "$2" +repage "$VELMORA_SCREENSHOT_DIR/$1.png"
+    else
+        import -window root "$VELMORA_SCREENSHOT_DIR/$1.png"
+    fi
+}
+
+ok() { echo "ok - $*"; }
