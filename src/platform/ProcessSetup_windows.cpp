@@ -1,0 +1,9 @@
+#include "platform/ProcessSetup.h"
+
+namespace velmora::platform {
+
+void PrepareProcess() {}
+
+std::string PreferredGuiPlatform() { return {}; }
+
+}  // namespace velmora::platform
