@@ -4,19 +4,16 @@ namespace velmora {
 
 namespace {
 
-std::string Fold(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return out;
-}
+char FoldChar(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool IsBlankChar(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view TrimBlanks(std::string_view s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
+    std::size_t first = 0;
+    std::size_t last = s.size();
+    while (first < last && IsBlankChar(s[first])) ++first;
+    while (last > first && IsBlankChar(s[last - 1])) --last;
+    return s.substr(first, last - first);
 }
 
 bool IsBlank(std::string_view s) { return TrimBlanks(s).empty(); }
@@ -40,9 +37,38 @@ int HexValue(char c) {
 
 }  // namespace
 
-IniDocument IniDocument::Parse(std::string_view text) {
+std::size_t IniDocument::FoldedHash::operator()(std::string_view s) const {
+    std::size_t h = 14695981039346656037ull;  // FNV-1a over the folded bytes
+    for (const char c : s) {
+        h ^= static_cast<unsigned char>(FoldChar(c));
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+bool IniDocument::FoldedEqual::operator()(std::string_view a, std::string_view b) const {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (FoldChar(a[i]) != FoldChar(b[i])) return false;
+    }
+    return true;
+}
+
+std::string_view IniDocument::KeyName(const Line& line) const {
+    return TrimBlanks(TextOf(line).substr(0, line.keyEnd));
+}
+
+std::size_t IniDocument::Store(std::string_view text) {
+    const std::size_t offset = text_.size();
+    text_ += text;
+    return offset;
+}
+
+IniDocument IniDocument::Parse(std::string input) {
     IniDocument doc;
     doc.sections_.emplace_back();
+    doc.text_ = std::move(input);
+    const std::string_view text = doc.text_;
     if (text.find("\r\n") != std::string_view::npos) doc.lineEnd_ = "\r\n";
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -50,11 +76,11 @@ IniDocument IniDocument::Parse(std::string_view text) {
         if (end == std::string_view::npos) end = text.size();
         std::string_view line = text.substr(pos, end - pos);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::size_t offset = pos;
         pos = end + 1;
 
         if (const auto name = HeaderName(line)) {
-            const std::string folded = Fold(*name);
-            if (!doc.sectionIndex_.contains(folded)) doc.sectionIndex_[folded] = doc.sections_.size();
+            doc.sectionIndex_.try_emplace(std::string(*name), doc.sections_.size());
             doc.sections_.emplace_back();
         }
         Section& section = doc.sections_.back();
@@ -66,32 +92,40 @@ IniDocument IniDocument::Parse(std::string_view text) {
         for (; section.trailingBlankLines > 0; --section.trailingBlankLines) {
             section.lines.push_back(Line{});
         }
-        AddLine(section, std::string(line));
+        doc.AddLine(section, offset, line.size());
     }
     return doc;
 }
 
-void IniDocument::AddLine(Section& section, std::string text) {
+void IniDocument::AddLine(Section& section, std::size_t offset, std::size_t length) {
     Line line;
-    line.text = std::move(text);
-    const std::string_view view = line.text;
+    line.offset = static_cast<std::uint32_t>(offset);
+    line.length = static_cast<std::uint32_t>(length);
+    const std::string_view view = TextOf(line);
     const bool isHeader = section.lines.empty() && HeaderName(view).has_value();
-    const std::string_view trimmed = TrimBlanks(view);
     const auto eq = view.find('=');
-    if (!isHeader && eq != std::string_view::npos && !trimmed.starts_with(';')) {
+    if (!isHeader && eq != std::string_view::npos && !TrimBlanks(view).starts_with(';')) {
         line.isKey = true;
-        line.keyEnd = eq;
-        section.keys[Fold(TrimBlanks(view.substr(0, eq)))].push_back(section.lines.size());
+        line.keyEnd = static_cast<std::uint32_t>(eq);
+        const bool added =
+            section.keys.try_emplace(std::string(TrimBlanks(view.substr(0, eq))), section.lines.size()).second;
+        section.hasEqualKeys = section.hasEqualKeys || !added;
     }
-    section.lines.push_back(std::move(line));
+    section.lines.push_back(line);
 }
 
 std::string IniDocument::Serialize() const {
+    std::size_t size = 0;
+    for (const Section& section : sections_) {
+        for (const Line& line : section.lines) size += line.length + lineEnd_.size();
+        size += section.trailingBlankLines * lineEnd_.size();
+    }
     std::string out;
+    out.reserve(size);
     for (const Section& section : sections_) {
         for (const Line& line : section.lines) {
             if (line.removed) continue;
-            out += line.text;
+            out += TextOf(line);
             out += lineEnd_;
         }
         for (std::size_t i = 0; i < section.trailingBlankLines; ++i) out += lineEnd_;
@@ -100,22 +134,22 @@ std::string IniDocument::Serialize() const {
 }
 
 IniDocument::Section* IniDocument::FindSection(std::string_view section) {
-    const auto it = sectionIndex_.find(Fold(section));
+    const auto it = sectionIndex_.find(section);
     return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 const IniDocument::Section* IniDocument::FindSection(std::string_view section) const {
-    const auto it = sectionIndex_.find(Fold(section));
+    const auto it = sectionIndex_.find(section);
     return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
     const Section* s = FindSection(section);
     if (s == nullptr) return std::nullopt;
-    const auto it = s->keys.find(Fold(key));
-    if (it == s->keys.end() || it->second.empty()) return std::nullopt;
-    const Line& line = s->lines[it->second.front()];
-    return DecodeValue(std::string_view(line.text).substr(line.keyEnd + 1));
+    const auto it = s->keys.find(key);
+    if (it == s->keys.end()) return std::nullopt;
+    const Line& line = s->lines[it->second];
+    return DecodeValue(TextOf(line).substr(line.keyEnd + 1));
 }
 
 std::string IniDocument::GetOr(std::string_view section, std::string_view key) const {
@@ -125,34 +159,58 @@ std::string IniDocument::GetOr(std::string_view section, std::string_view key) c
 void IniDocument::Set(std::string_view section, std::string_view key, std::string_view value) {
     Section* s = FindSection(section);
     if (s == nullptr) {
-        // A new section goes to the end, separated from the text before it by nothing extra.
-        sectionIndex_[Fold(section)] = sections_.size();
+        // A new section goes to the end of the document.
+        sectionIndex_.try_emplace(std::string(section), sections_.size());
         sections_.emplace_back();
         s = &sections_.back();
-        AddLine(*s, "[" + std::string(section) + "]");
+        const std::string header = "[" + std::string(section) + "]";
+        AddLine(*s, Store(header), header.size());
     }
     const std::string encoded = EncodeValue(value);
-    const auto it = s->keys.find(Fold(key));
-    if (it != s->keys.end() && !it->second.empty()) {
-        Line& line = s->lines[it->second.front()];
-        line.text = line.text.substr(0, line.keyEnd + 1) + encoded;
+    const auto it = s->keys.find(key);
+    if (it != s->keys.end()) {
+        // The line keeps its key as written; only the value after "=" changes.
+        Line& line = s->lines[it->second];
+        const std::size_t keyPart = line.keyEnd + 1;
+        const std::size_t offset = text_.size();
+        text_.append(text_, line.offset, keyPart);
+        text_ += encoded;
+        line.offset = static_cast<std::uint32_t>(offset);
+        line.length = static_cast<std::uint32_t>(keyPart + encoded.size());
         return;
     }
-    AddLine(*s, std::string(key) + "=" + encoded);
+    const std::size_t offset = Store(key);
+    text_ += '=';
+    text_ += encoded;
+    AddLine(*s, offset, key.size() + 1 + encoded.size());
 }
 
 void IniDocument::Remove(std::string_view section, std::string_view key) {
     Section* s = FindSection(section);
     if (s == nullptr) return;
-    const auto it = s->keys.find(Fold(key));
-    if (it == s->keys.end() || it->second.empty()) return;
-    s->lines[it->second.front()].removed = true;
-    it->second.erase(it->second.begin());
+    const auto it = s->keys.find(key);
+    if (it == s->keys.end()) return;
+    const std::size_t removed = it->second;
+    s->lines[removed].removed = true;
+    // A later line with the same name, if any, now stands for the key.
+    if (s->hasEqualKeys) {
+        const FoldedEqual equal;
+        for (std::size_t i = removed + 1; i < s->lines.size(); ++i) {
+            const Line& line = s->lines[i];
+            if (line.isKey && !line.removed && equal(KeyName(line), key)) {
+                it->second = i;
+                return;
+            }
+        }
+    }
+    s->keys.erase(it);
 }
 
 std::string IniDocument::EncodeValue(std::string_view value) {
-    const bool needsEscape = value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos ||
-                             value.starts_with(kEscapedValuePrefix);
+    bool needsEscape = value.starts_with(kEscapedValuePrefix);
+    for (std::size_t i = 0; i < value.size() && !needsEscape; ++i) {
+        needsEscape = value[i] == '\r' || value[i] == '\n' || value[i] == '\0';
+    }
     if (!needsEscape) return std::string(value);
     std::string out(kEscapedValuePrefix);
     for (const char c : value) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,7 +27,8 @@ public:
     static constexpr std::string_view kEscapedValuePrefix = "%velmora-escaped%";
 
     IniDocument() = default;
-    static IniDocument Parse(std::string_view text);
+    // Takes the text by value: a caller that moves it in saves a copy of a large file.
+    static IniDocument Parse(std::string text);
 
     std::string Serialize() const;
 
@@ -46,25 +48,46 @@ public:
     static std::string DecodeValue(std::string_view stored);
 
 private:
+    // Lines are spans of text_, which holds the parsed text followed by every line written
+    // since; parsing a large file then costs no allocation per line.
     struct Line {
-        std::string text;      // the line as written, without its line end
-        std::size_t keyEnd{0};  // for key lines: position of the first "="
+        std::uint32_t offset{0};
+        std::uint32_t length{0};
+        std::uint32_t keyEnd{0};  // for key lines: position of the first "=" in the line
         bool isKey{false};
         bool removed{false};
     };
+
+    // Names compare without regard to ASCII case, looked up without building folded copies.
+    struct FoldedHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view s) const;
+    };
+    struct FoldedEqual {
+        using is_transparent = void;
+        bool operator()(std::string_view a, std::string_view b) const;
+    };
+    using NameIndex = std::unordered_map<std::string, std::size_t, FoldedHash, FoldedEqual>;
+
     struct Section {
         std::vector<Line> lines;  // the header line first (none for the text before any header)
         std::size_t trailingBlankLines{0};
-        // Folded key name -> positions of its lines, first one wins.
-        std::unordered_map<std::string, std::vector<std::size_t>> keys;
+        NameIndex keys;  // key name -> position of its first line
+        bool hasEqualKeys{false};
     };
 
+    std::string_view TextOf(const Line& line) const { return std::string_view(text_).substr(line.offset, line.length); }
+    std::string_view KeyName(const Line& line) const;
     Section* FindSection(std::string_view section);
     const Section* FindSection(std::string_view section) const;
-    static void AddLine(Section& section, std::string text);
+    // Adds a line of text_ (offset, length) to the section, indexing it if it holds a key.
+    void AddLine(Section& section, std::size_t offset, std::size_t length);
+    // Appends new text to text_ and returns its offset.
+    std::size_t Store(std::string_view text);
 
+    std::string text_;
     std::vector<Section> sections_;  // sections_[0] holds the lines before the first header
-    std::unordered_map<std::string, std::size_t> sectionIndex_;
+    NameIndex sectionIndex_;
     std::string lineEnd_{"\n"};
 };
 

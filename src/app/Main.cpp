@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QSessionManager>
+#include <QTimer>
 
 #include "app/Application.h"
 #include "app/ShutdownSignals.h"
@@ -14,7 +15,7 @@
 
 namespace velmora {
 
-int Main(int argc, char** argv) {
+int Main(int argc, char** argv, const MainOptions& options) {
     platform::PrepareProcess();
     if (const std::string gui = platform::PreferredGuiPlatform();
         !gui.empty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -40,6 +41,7 @@ int Main(int argc, char** argv) {
     WatchShutdownSignals(&qtApp, [&app] { app.UnloadForShutdown(); });
     QObject::connect(&qtApp, &QGuiApplication::commitDataRequest, &qtApp,
                      [&app](QSessionManager&) { app.UnloadForShutdown(); });
+    if (options.quitWhenIdle) QTimer::singleShot(0, &qtApp, [] { QCoreApplication::exit(0); });
     return QApplication::exec();
 }
 

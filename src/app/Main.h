@@ -2,7 +2,12 @@
 
 namespace velmora {
 
+struct MainOptions {
+    // For measuring start-up: end as soon as the event loop first goes idle, without saving.
+    bool quitWhenIdle = false;
+};
+
 // The program's start-up. The command line is handed to the toolkit only; no option is read.
-int Main(int argc, char** argv);
+int Main(int argc, char** argv, const MainOptions& options = {});
 
 }  // namespace velmora

@@ -52,7 +52,7 @@ public:
     SaveResult Save(const Settings& settings, const std::vector<StoredItem>& items);
 
     // UTF-8 as it is (a byte-order mark dropped); anything else is legacy code-page text.
-    std::string DecodeText(std::string_view bytes);
+    std::string DecodeText(std::string bytes);
 
 private:
     std::string path_;
