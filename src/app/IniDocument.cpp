@@ -58,6 +58,50 @@ std::string_view IniDocument::KeyName(const Line& line) const {
     return TrimBlanks(TextOf(line).substr(0, line.keyEnd));
 }
 
+std::size_t IniDocument::FindKey(const Section& section, std::string_view key) const {
+    const auto& slots = section.keys.slots;
+    if (slots.empty()) return kNotFound;
+    const auto hash = static_cast<std::uint32_t>(FoldedHash{}(key));
+    const std::size_t mask = slots.size() - 1;
+    const FoldedEqual equal;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const KeyIndex::Slot& slot = slots[i];
+        if (slot.line == KeyIndex::kEmpty) return kNotFound;
+        if (slot.line != KeyIndex::kRemoved && slot.hash == hash && equal(KeyName(section.lines[slot.line]), key)) {
+            return i;
+        }
+    }
+}
+
+bool IniDocument::IndexKey(Section& section, std::string_view key, std::size_t line) {
+    if (FindKey(section, key) != kNotFound) return false;
+    KeyIndex& index = section.keys;
+    if ((index.used + 1) * 2 > index.slots.size()) {
+        // Grow (or sweep out removed slots) keeping the table at most half full.
+        std::vector<KeyIndex::Slot> old = std::move(index.slots);
+        std::size_t live = 0;
+        for (const auto& slot : old) live += slot.line < KeyIndex::kRemoved ? 1 : 0;
+        std::size_t size = 16;
+        while (size < (live + 1) * 4) size *= 2;
+        index.slots.assign(size, {});
+        index.used = 0;
+        for (const auto& slot : old) {
+            if (slot.line >= KeyIndex::kRemoved) continue;
+            std::size_t i = slot.hash & (size - 1);
+            while (index.slots[i].line != KeyIndex::kEmpty) i = (i + 1) & (size - 1);
+            index.slots[i] = slot;
+            ++index.used;
+        }
+    }
+    const auto hash = static_cast<std::uint32_t>(FoldedHash{}(key));
+    const std::size_t mask = index.slots.size() - 1;
+    std::size_t i = hash & mask;
+    while (index.slots[i].line != KeyIndex::kEmpty && index.slots[i].line != KeyIndex::kRemoved) i = (i + 1) & mask;
+    if (index.slots[i].line == KeyIndex::kEmpty) ++index.used;
+    index.slots[i] = {hash, static_cast<std::uint32_t>(line)};
+    return true;
+}
+
 std::size_t IniDocument::Store(std::string_view text) {
     const std::size_t offset = text_.size();
     text_ += text;
@@ -107,9 +151,10 @@ void IniDocument::AddLine(Section& section, std::size_t offset, std::size_t leng
     if (!isHeader && eq != std::string_view::npos && !TrimBlanks(view).starts_with(';')) {
         line.isKey = true;
         line.keyEnd = static_cast<std::uint32_t>(eq);
-        const bool added =
-            section.keys.try_emplace(std::string(TrimBlanks(view.substr(0, eq))), section.lines.size()).second;
+        section.lines.push_back(line);
+        const bool added = IndexKey(section, TrimBlanks(view.substr(0, eq)), section.lines.size() - 1);
         section.hasEqualKeys = section.hasEqualKeys || !added;
+        return;
     }
     section.lines.push_back(line);
 }
@@ -146,9 +191,9 @@ const IniDocument::Section* IniDocument::FindSection(std::string_view section) c
 std::optional<std::string> IniDocument::Get(std::string_view section, std::string_view key) const {
     const Section* s = FindSection(section);
     if (s == nullptr) return std::nullopt;
-    const auto it = s->keys.find(key);
-    if (it == s->keys.end()) return std::nullopt;
-    const Line& line = s->lines[it->second];
+    const std::size_t slot = FindKey(*s, key);
+    if (slot == kNotFound) return std::nullopt;
+    const Line& line = s->lines[s->keys.slots[slot].line];
     return DecodeValue(TextOf(line).substr(line.keyEnd + 1));
 }
 
@@ -166,11 +211,17 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         const std::string header = "[" + std::string(section) + "]";
         AddLine(*s, Store(header), header.size());
     }
-    const std::string encoded = EncodeValue(value);
-    const auto it = s->keys.find(key);
-    if (it != s->keys.end()) {
-        // The line keeps its key as written; only the value after "=" changes.
-        Line& line = s->lines[it->second];
+    std::string escaped;
+    std::string_view encoded = value;
+    if (NeedsEscape(value)) {
+        escaped = EncodeValue(value);
+        encoded = escaped;
+    }
+    if (const std::size_t slot = FindKey(*s, key); slot != kNotFound) {
+        // The line keeps its key as written; only the value after "=" changes. A save rewrites
+        // every item, mostly with the values they already have: those lines stay as they are.
+        Line& line = s->lines[s->keys.slots[slot].line];
+        if (TextOf(line).substr(line.keyEnd + 1) == encoded) return;
         const std::size_t keyPart = line.keyEnd + 1;
         const std::size_t offset = text_.size();
         text_.append(text_, line.offset, keyPart);
@@ -188,9 +239,10 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
 void IniDocument::Remove(std::string_view section, std::string_view key) {
     Section* s = FindSection(section);
     if (s == nullptr) return;
-    const auto it = s->keys.find(key);
-    if (it == s->keys.end()) return;
-    const std::size_t removed = it->second;
+    const std::size_t slot = FindKey(*s, key);
+    if (slot == kNotFound) return;
+    KeyIndex::Slot& entry = s->keys.slots[slot];
+    const std::size_t removed = entry.line;
     s->lines[removed].removed = true;
     // A later line with the same name, if any, now stands for the key.
     if (s->hasEqualKeys) {
@@ -198,20 +250,24 @@ void IniDocument::Remove(std::string_view section, std::string_view key) {
         for (std::size_t i = removed + 1; i < s->lines.size(); ++i) {
             const Line& line = s->lines[i];
             if (line.isKey && !line.removed && equal(KeyName(line), key)) {
-                it->second = i;
+                entry.line = static_cast<std::uint32_t>(i);
                 return;
             }
         }
     }
-    s->keys.erase(it);
+    entry.line = KeyIndex::kRemoved;
+}
+
+bool IniDocument::NeedsEscape(std::string_view value) {
+    if (value.starts_with(kEscapedValuePrefix)) return true;
+    for (const char c : value) {
+        if (c == '\r' || c == '\n' || c == '\0') return true;
+    }
+    return false;
 }
 
 std::string IniDocument::EncodeValue(std::string_view value) {
-    bool needsEscape = value.starts_with(kEscapedValuePrefix);
-    for (std::size_t i = 0; i < value.size() && !needsEscape; ++i) {
-        needsEscape = value[i] == '\r' || value[i] == '\n' || value[i] == '\0';
-    }
-    if (!needsEscape) return std::string(value);
+    if (!NeedsEscape(value)) return std::string(value);
     std::string out(kEscapedValuePrefix);
     for (const char c : value) {
         switch (c) {

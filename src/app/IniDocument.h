@@ -44,6 +44,7 @@ public:
     // Removes the key if present.
     void Remove(std::string_view section, std::string_view key);
 
+    static bool NeedsEscape(std::string_view value);
     static std::string EncodeValue(std::string_view value);
     static std::string DecodeValue(std::string_view stored);
 
@@ -69,12 +70,31 @@ private:
     };
     using NameIndex = std::unordered_map<std::string, std::size_t, FoldedHash, FoldedEqual>;
 
+    // Key name -> position of its first line, by open addressing: the names stay in the lines,
+    // so indexing a large file allocates nothing per key.
+    struct KeyIndex {
+        static constexpr std::uint32_t kEmpty = 0xFFFFFFFF;
+        static constexpr std::uint32_t kRemoved = 0xFFFFFFFE;
+        struct Slot {
+            std::uint32_t hash{0};
+            std::uint32_t line{kEmpty};
+        };
+        std::vector<Slot> slots;
+        std::size_t used{0};  // slots not empty, removed ones included
+    };
+
     struct Section {
         std::vector<Line> lines;  // the header line first (none for the text before any header)
         std::size_t trailingBlankLines{0};
-        NameIndex keys;  // key name -> position of its first line
+        KeyIndex keys;
         bool hasEqualKeys{false};
     };
+
+    static constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
+    // The slot of the key in the section's index, or kNotFound.
+    std::size_t FindKey(const Section& section, std::string_view key) const;
+    // Indexes a key line unless the name is indexed already; false then.
+    bool IndexKey(Section& section, std::string_view key, std::size_t line);
 
     std::string_view TextOf(const Line& line) const { return std::string_view(text_).substr(line.offset, line.length); }
     std::string_view KeyName(const Line& line) const;

@@ -1,0 +1,119 @@
+#!/usr/bin/env bash
+# Builds in release mode and measures what a user feels: settings file load and save, start-up
+# time, memory, the idle cost of the edge trigger and how fast the panel appears.
+# FUZZ_SECONDS=60 (the default) also runs every fuzzer that long; FUZZ_SECONDS=0 skips them.
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/deps.sh
+velmora_install_packages "${VELMORA_PACKAGES[@]}" libbenchmark-dev hyperfine
+
+cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCHMARKS=ON -DVELMORA_TESTS=OFF >/dev/null
+cmake --build build-release -j"$(nproc)" >/dev/null
+bin="$PWD/build-release"
+work=$(mktemp -d)
+xvfb_pid=
+app_pid=
+cleanup() {
+    [ -n "$app_pid" ] && kill -KILL "$app_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+mkfifo "$work/fd"
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/fd" >/dev/null 2>&1 &
+xvfb_pid=$!
+read -r number <"$work/fd"
+export DISPLAY=":$number" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+user=$(id -un)
+
+# A settings file with 10000 items, written as Velmora writes it.
+make_items() {
+    {
+        printf '[Config]\nWindowPosition=0\nCapturePixel=10\nWindowWidth=0\n[Item]\n'
+        for i in $(seq 0 9999); do
+            printf 'ItemName%d=アイテム %d.exe\nItemPath%d="/home/user/Applications/Some Folder/program-%d" --flag\n' \
+                "$i" "$i" "$i" "$i"
+        done
+    } >"$1"
+}
+
+echo "== Settings file, 10000 items (goal: load and save at most 10 ms each)"
+echo "\$ build-release/benchmarks/velmora_settings_bench --benchmark_repetitions=5"
+"$bin/benchmarks/velmora_settings_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true 2>/dev/null |
+    grep -E 'median'
+
+echo
+echo "== Start-up to the idle event loop (goal: 10000 items cost less than twice an empty list)"
+mkdir -p "$work/empty" "$work/full"
+cp "$bin/benchmarks/VelmoraStartupProbe" "$work/empty/"
+cp "$bin/benchmarks/VelmoraStartupProbe" "$work/full/"
+make_items "$work/full/VelmoraStartupProbe_$user.ini"
+echo "\$ hyperfine --warmup 3 --runs 20 <probe with an empty list> <probe with 10000 items>"
+hyperfine --warmup 3 --runs 20 --export-json "$work/startup.json" \
+    -n empty "$work/empty/VelmoraStartupProbe" -n 10000-items "$work/full/VelmoraStartupProbe" >/dev/null
+python3 - "$work/startup.json" <<'PY'
+import json, sys
+results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
+empty, full = results["empty"]["median"], results["10000-items"]["median"]
+print(f"median start-up, empty list:  {empty*1000:.1f} ms")
+print(f"median start-up, 10000 items: {full*1000:.1f} ms  (ratio {full/empty:.2f})")
+PY
+
+echo
+echo "== Peak memory with 10000 items, panel shown (goal: at most 40 MB)"
+mkdir -p "$work/app"
+cp "$bin/Velmora" "$work/app/"
+make_items "$work/app/Velmora_$user.ini"
+cp "$work/app/Velmora_$user.ini" "$work/items.ini"
+xdotool mousemove 640 400
+(cd "$work/app" && exec ./Velmora) &
+app_pid=$!
+visible() { xdotool search --onlyvisible --pid "$app_pid" >/dev/null 2>&1; }
+wait_until() {  # wait_until <seconds> <command...>
+    local end=$((SECONDS + $1)); shift
+    until "$@"; do [ $SECONDS -lt $end ] || { echo "timed out" >&2; exit 1; }; sleep 0.02; done
+}
+xdotool mousemove 1278 300
+wait_until 20 visible
+xdotool mousemove 1200 100   # over the list
+sleep 1
+echo "\$ grep VmHWM /proc/<pid>/status"
+awk '/VmHWM/ {printf "peak resident size: %.1f MB\n", $2/1024}' "/proc/$app_pid/status"
+
+echo
+echo "== Idle cost of the hidden panel over 60 s (goal: at most 0.06 s of CPU)"
+xdotool mousemove 640 400
+wait_until 5 bash -c "! xdotool search --onlyvisible --pid $app_pid >/dev/null 2>&1"
+cpu() { awk '{print $14 + $15}' "/proc/$app_pid/stat"; }
+before=$(cpu)
+sleep 60
+after=$(cpu)
+hz=$(getconf CLK_TCK)
+echo "\$ utime+stime from /proc/<pid>/stat, 60 s apart"
+awk -v a="$before" -v b="$after" -v hz="$hz" 'BEGIN {printf "CPU time while hidden: %.3f s in 60 s\n", (b - a) / hz}'
+
+echo
+echo "== Reveal latency, pointer into the strip until the panel is mapped (goal: p95 at most 300 ms)"
+echo "\$ xdotool mousemove into the strip, then poll xdotool search --onlyvisible; 30 tries"
+: >"$work/latency"
+for try in $(seq 1 30); do
+    xdotool mousemove 640 400
+    wait_until 5 bash -c "! xdotool search --onlyvisible --pid $app_pid >/dev/null 2>&1"
+    sleep 0.$((RANDOM % 3))$((RANDOM % 10))  # enter at a random phase of the 250 ms tick
+    start=$(date +%s%N)
+    xdotool mousemove 1278 $((100 + try * 10))
+    until visible; do :; done
+    echo $((($(date +%s%N) - start) / 1000000)) >>"$work/latency"
+done
+sort -n "$work/latency" | awk '{v[NR] = $1} END {
+    i = int(0.95 * NR + 0.999); printf "reveal latency: median %d ms, p95 %d ms, max %d ms\n", v[int((NR + 1) / 2)], v[i], v[NR]}'
+kill -TERM "$app_pid"
+wait "$app_pid" 2>/dev/null || true
+app_pid=
+
+if [ "${FUZZ_SECONDS:-60}" != 0 ]; then
+    echo
+    echo "== Fuzzers, ${FUZZ_SECONDS:-60} s each"
+    FUZZ_SECONDS=${FUZZ_SECONDS:-60} ./fuzz.sh
+fi
