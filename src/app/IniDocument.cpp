@@ -59,13 +59,13 @@ std::string_view IniDocument::KeyName(const Line& line) const {
 }
 
 std::size_t IniDocument::FindKey(const Section& section, std::string_view key) const {
-    const auto& slots = section.keys.slots;
-    if (slots.empty()) return kNotFound;
+    const auto& table = section.keys.table;
+    if (table.empty()) return kNotFound;
     const auto hash = static_cast<std::uint32_t>(FoldedHash{}(key));
-    const std::size_t mask = slots.size() - 1;
+    const std::size_t mask = table.size() - 1;
     const FoldedEqual equal;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-        const KeyIndex::Slot& slot = slots[i];
+        const KeyIndex::Slot& slot = table[i];
         if (slot.line == KeyIndex::kEmpty) return kNotFound;
         if (slot.line != KeyIndex::kRemoved && slot.hash == hash && equal(KeyName(section.lines[slot.line]), key)) {
             return i;
@@ -76,29 +76,29 @@ std::size_t IniDocument::FindKey(const Section& section, std::string_view key) c
 bool IniDocument::IndexKey(Section& section, std::string_view key, std::size_t line) {
     if (FindKey(section, key) != kNotFound) return false;
     KeyIndex& index = section.keys;
-    if ((index.used + 1) * 2 > index.slots.size()) {
-        // Grow (or sweep out removed slots) keeping the table at most half full.
-        std::vector<KeyIndex::Slot> old = std::move(index.slots);
+    if ((index.used + 1) * 2 > index.table.size()) {
+        // Grow (or sweep out removed table) keeping the table at most half full.
+        std::vector<KeyIndex::Slot> old = std::move(index.table);
         std::size_t live = 0;
         for (const auto& slot : old) live += slot.line < KeyIndex::kRemoved ? 1 : 0;
         std::size_t size = 16;
         while (size < (live + 1) * 4) size *= 2;
-        index.slots.assign(size, {});
+        index.table.assign(size, {});
         index.used = 0;
         for (const auto& slot : old) {
             if (slot.line >= KeyIndex::kRemoved) continue;
             std::size_t i = slot.hash & (size - 1);
-            while (index.slots[i].line != KeyIndex::kEmpty) i = (i + 1) & (size - 1);
-            index.slots[i] = slot;
+            while (index.table[i].line != KeyIndex::kEmpty) i = (i + 1) & (size - 1);
+            index.table[i] = slot;
             ++index.used;
         }
     }
     const auto hash = static_cast<std::uint32_t>(FoldedHash{}(key));
-    const std::size_t mask = index.slots.size() - 1;
+    const std::size_t mask = index.table.size() - 1;
     std::size_t i = hash & mask;
-    while (index.slots[i].line != KeyIndex::kEmpty && index.slots[i].line != KeyIndex::kRemoved) i = (i + 1) & mask;
-    if (index.slots[i].line == KeyIndex::kEmpty) ++index.used;
-    index.slots[i] = {hash, static_cast<std::uint32_t>(line)};
+    while (index.table[i].line != KeyIndex::kEmpty && index.table[i].line != KeyIndex::kRemoved) i = (i + 1) & mask;
+    if (index.table[i].line == KeyIndex::kEmpty) ++index.used;
+    index.table[i] = {hash, static_cast<std::uint32_t>(line)};
     return true;
 }
 
@@ -193,7 +193,7 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
     if (s == nullptr) return std::nullopt;
     const std::size_t slot = FindKey(*s, key);
     if (slot == kNotFound) return std::nullopt;
-    const Line& line = s->lines[s->keys.slots[slot].line];
+    const Line& line = s->lines[s->keys.table[slot].line];
     return DecodeValue(TextOf(line).substr(line.keyEnd + 1));
 }
 
@@ -220,7 +220,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
     if (const std::size_t slot = FindKey(*s, key); slot != kNotFound) {
         // The line keeps its key as written; only the value after "=" changes. A save rewrites
         // every item, mostly with the values they already have: those lines stay as they are.
-        Line& line = s->lines[s->keys.slots[slot].line];
+        Line& line = s->lines[s->keys.table[slot].line];
         if (TextOf(line).substr(line.keyEnd + 1) == encoded) return;
         const std::size_t keyPart = line.keyEnd + 1;
         const std::size_t offset = text_.size();
@@ -241,7 +241,7 @@ void IniDocument::Remove(std::string_view section, std::string_view key) {
     if (s == nullptr) return;
     const std::size_t slot = FindKey(*s, key);
     if (slot == kNotFound) return;
-    KeyIndex::Slot& entry = s->keys.slots[slot];
+    KeyIndex::Slot& entry = s->keys.table[slot];
     const std::size_t removed = entry.line;
     s->lines[removed].removed = true;
     // A later line with the same name, if any, now stands for the key.

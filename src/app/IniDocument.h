@@ -79,8 +79,8 @@ private:
             std::uint32_t hash{0};
             std::uint32_t line{kEmpty};
         };
-        std::vector<Slot> slots;
-        std::size_t used{0};  // slots not empty, removed ones included
+        std::vector<Slot> table;
+        std::size_t used{0};  // table not empty, removed ones included
     };
 
     struct Section {
