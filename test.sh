@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: unit, widget (offscreen) and end-to-end (Xvfb).
+# Sets up, builds and runs every test: unit, widget (offscreen) and end-to-end (Xvfb); the same
+# suite under AddressSanitizer and UndefinedBehaviorSanitizer; a short run of every fuzzer over
+# its corpus; and the core with the Windows platform layer, cross-built and run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
@@ -7,8 +9,13 @@ velmora_install_packages "${VELMORA_PACKAGES[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
-ctest --test-dir build --output-on-failure
 
-# The same core and the Windows platform layer, cross-built and tested under Wine.
+echo "== Windows: cross-built, run under Wine"
 scripts/windows-tests.sh
+echo "== Fuzzers: corpus replay and a short run each"
+scripts/fuzz-smoke.sh
+echo "== Sanitizers: the whole suite under ASan and UBSan"
+scripts/sanitizer-tests.sh
+echo "== The suite"
+ctest --test-dir build --output-on-failure
 echo "Screenshots of the panel and its dialogs: $(pwd)/build/screenshots"

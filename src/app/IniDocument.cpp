@@ -242,20 +242,17 @@ void IniDocument::Remove(std::string_view section, std::string_view key) {
     const std::size_t slot = FindKey(*s, key);
     if (slot == kNotFound) return;
     KeyIndex::Slot& entry = s->keys.table[slot];
-    const std::size_t removed = entry.line;
-    s->lines[removed].removed = true;
-    // A later line with the same name, if any, now stands for the key.
+    const std::size_t first = entry.line;
+    s->lines[first].removed = true;
+    entry.line = KeyIndex::kRemoved;
+    // Hand-edited files may repeat a key; the copies go too, or they would take its place.
     if (s->hasEqualKeys) {
         const FoldedEqual equal;
-        for (std::size_t i = removed + 1; i < s->lines.size(); ++i) {
-            const Line& line = s->lines[i];
-            if (line.isKey && !line.removed && equal(KeyName(line), key)) {
-                entry.line = static_cast<std::uint32_t>(i);
-                return;
-            }
+        for (std::size_t i = first + 1; i < s->lines.size(); ++i) {
+            Line& line = s->lines[i];
+            if (line.isKey && !line.removed && equal(KeyName(line), key)) line.removed = true;
         }
     }
-    entry.line = KeyIndex::kRemoved;
 }
 
 bool IniDocument::NeedsEscape(std::string_view value) {

@@ -41,7 +41,7 @@ public:
     // or adds the section at the end of the document.
     void Set(std::string_view section, std::string_view key, std::string_view value);
 
-    // Removes the key if present.
+    // Removes the key if present, with any repeated lines of the same key.
     void Remove(std::string_view section, std::string_view key);
 
     static bool NeedsEscape(std::string_view value);
@@ -80,7 +80,7 @@ private:
             std::uint32_t line{kEmpty};
         };
         std::vector<Slot> table;
-        std::size_t used{0};  // table not empty, removed ones included
+        std::size_t used{0};  // slots in use, removed ones included
     };
 
     struct Section {

@@ -58,11 +58,21 @@ prepare_app() {
     fi
 }
 
+# True once the program catches SIGTERM: start-up is over and the panel unloads on a signal.
+catches_sigterm() {
+    local mask
+    mask=$(awk '/^SigCgt:/ {print $2}' "/proc/$1/status" 2>/dev/null) || return 1
+    [ -n "$mask" ] && (((0x$mask >> 14) & 1))
+}
+
+wait_ready() {
+    wait_for 30 "Velmora to start" catches_sigterm "$APP_PID"
+}
+
 start_app() {
     (cd "$WORK/app" && exec ./Velmora "$@" >"$WORK/app.log" 2>&1) &
     APP_PID=$!
-    # Qt's selection owner window appears once the program is connected to the display.
-    wait_for 20 "Velmora to connect" sh -c "xwininfo -root -children | grep -q 'Qt Selection Owner for Velmora'"
+    wait_ready
 }
 
 stop_app() {

@@ -101,3 +101,17 @@ TEST(PlatformFileStore, ASymbolicLinkToTheSettingsStaysALink) {
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadFile(real), "[Config]\nWindowPosition=2\n");
 }
+
+TEST(PlatformFileStore, AFileWithoutReadPermissionIsNeverOverwritten) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+    TempDir dir;
+    const std::string path = dir / "Velmora_me.ini";
+    WriteFile(path, "[Item]\nItemName0=mine\n");
+    ::chmod(path.c_str(), 0200);
+    platform::SystemFileStore store;
+    SettingsFile file(path, store);
+    EXPECT_TRUE(file.Load(640).items.empty());
+    EXPECT_FALSE(file.Save(Settings{}, {}).ok);
+    ::chmod(path.c_str(), 0600);
+    EXPECT_EQ(ReadFile(path), "[Item]\nItemName0=mine\n");
+}

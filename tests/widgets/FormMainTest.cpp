@@ -1,3 +1,5 @@
+#include <memory>
+
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -32,15 +34,15 @@ struct Panel {
     }
 };
 
-void Drop(QWidget* target, QMimeData* mime, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime, Qt::LeftButton, modifiers);
+void Drop(QWidget* target, std::unique_ptr<QMimeData> mime, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, modifiers);
     QCoreApplication::sendEvent(target, &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime, Qt::LeftButton, modifiers);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, modifiers);
     QCoreApplication::sendEvent(target, &drop);
 }
 
-QMimeData* Files(const QStringList& paths) {
-    auto* mime = new QMimeData;
+std::unique_ptr<QMimeData> Files(const QStringList& paths) {
+    auto mime = std::make_unique<QMimeData>();
     QList<QUrl> urls;
     QString text;
     for (const QString& p : paths) {
@@ -52,8 +54,8 @@ QMimeData* Files(const QStringList& paths) {
     return mime;
 }
 
-QMimeData* Text(const QString& text) {
-    auto* mime = new QMimeData;
+std::unique_ptr<QMimeData> Text(const QString& text) {
+    auto mime = std::make_unique<QMimeData>();
     mime->setText(text);
     return mime;
 }

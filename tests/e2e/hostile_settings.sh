@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Start-up survives whatever lies in the settings file's place, and the panel still works.
+. "$(dirname "$0")/lib.sh"
+start_display
+
+check_starts() {  # check_starts <what>: start, summon the panel, end with SIGTERM
+    xdotool mousemove 640 400
+    start_app
+    summon_panel $((SCREEN_W - 2)) 300
+    xdotool mousemove 640 400
+    stop_app TERM
+    ok "$1: started, panel summoned, ended"
+}
+
+prepare_app </dev/null
+head -c 2000000 /dev/urandom >"$SETTINGS"
+check_starts "binary garbage"
+grep -aq '^WindowPosition=0' "$SETTINGS" || fail "garbage file not given its settings on save"
+
+{ printf '[Item]\nItemName0=a\0b\nItemPath0=/x\0y\n'; head -c 1048576 /dev/zero | tr '\0' 'x'; printf '\n'; } >"$SETTINGS"
+check_starts "NUL bytes and a 1 MB line"
+
+python3 - "$SETTINGS" <<'PY'
+import sys
+with open(sys.argv[1], "w") as f:
+    f.write("[Item]\n")
+    for i in range(20000):
+        f.write(f"ItemName{i}=item {i}\nItemPath{i}=/bin/true\n")
+    f.write("; " + "z" * (50 * 1024 * 1024) + "\n")
+PY
+check_starts "20000 items and a 50 MB file"
+grep -q '^ItemName9999=item 9999$' "$SETTINGS" || fail "items lost"
+grep -q '^ItemName10000=' "$SETTINGS" && fail "the 10001st item's keys should have been deleted"
+grep -q '^ItemName10001=item 10001$' "$SETTINGS" || fail "keys above the deleted range were touched"
+
+rm -f "$SETTINGS"
+mkdir "$SETTINGS"
+check_starts "a directory in the file's place"
+[ -d "$SETTINGS" ] || fail "the directory was replaced"
+grep -q "$SETTINGS" "$WORK/app.log" || fail "the refused save was not reported"
