@@ -10,21 +10,18 @@ velmora_install_packages "${VELMORA_PACKAGES[@]}" libbenchmark-dev hyperfine lin
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCHMARKS=ON -DVELMORA_TESTS=OFF >/dev/null
 cmake --build build-release -j"$(nproc)" >/dev/null
 bin="$PWD/build-release"
+. scripts/xvfb.sh
 work=$(mktemp -d)
-xvfb_pid=
+VELMORA_XVFB_PID=
 app_pid=
 cleanup() {
     [ -n "$app_pid" ] && kill -KILL "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "$VELMORA_XVFB_PID" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-
-mkfifo "$work/fd"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/fd" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r number <"$work/fd"
-export DISPLAY=":$number" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8
+velmora_start_xvfb "$work"
+export LC_ALL=C.UTF-8
 user=$(id -un)
 
 # A settings file with 10000 items, written as Velmora writes it.

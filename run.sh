@@ -16,20 +16,17 @@ if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 echo "No display here: starting Velmora on a virtual X display instead."
+. scripts/xvfb.sh
 work=$(mktemp -d)
 app_pid=
-xvfb_pid=
+VELMORA_XVFB_PID=
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "$VELMORA_XVFB_PID" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-mkfifo "$work/fd"
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/fd" >/dev/null 2>&1 &
-xvfb_pid=$!
-read -r number <"$work/fd"
-export DISPLAY=":$number" QT_QPA_PLATFORM=xcb
+velmora_start_xvfb "$work"
 ./build/Velmora &
 app_pid=$!
 

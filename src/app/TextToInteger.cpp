@@ -3,6 +3,7 @@
 #include <cfenv>
 #include <cmath>
 #include <cstdlib>
+#include <stdexcept>
 #include <string>
 
 namespace velmora {
@@ -82,6 +83,12 @@ std::optional<std::int32_t> ToInt32(double value) {
     const double rounded = RoundHalfEven(value);
     if (rounded < -2147483648.0 || rounded > 2147483647.0) return std::nullopt;
     return static_cast<std::int32_t>(rounded);
+}
+
+std::int32_t CheckedInt32(double value) {
+    const auto v = ToInt32(value);
+    if (!v) throw std::overflow_error("value out of the 32-bit range");
+    return *v;
 }
 
 std::optional<std::int32_t> TextToInteger(std::string_view text) {

@@ -19,6 +19,10 @@ double RoundHalfEven(double value);
 // properties are filled: rounded half to even. nullopt when the result does not fit.
 std::optional<std::int32_t> ToInt32(double value);
 
+// ToInt32 for window geometry, where a value past 32 bits cannot come from a real screen: such a
+// value is a fatal fault (std::overflow_error), not something to carry on with.
+std::int32_t CheckedInt32(double value);
+
 // LenientNumber followed by ToInt32.
 std::optional<std::int32_t> TextToInteger(std::string_view text);
 

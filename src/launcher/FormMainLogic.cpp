@@ -1,29 +1,17 @@
 #include "launcher/FormMainLogic.h"
 
-#include <stdexcept>
-
 #include "app/TextToInteger.h"
 #include "launcher/Geometry.h"
 #include "launcher/Trigger.h"
 
 namespace velmora {
 
-namespace {
-
-std::int32_t RoundToInt32(double value) {
-    const auto v = ToInt32(value);
-    if (!v) throw std::overflow_error("window size out of range");
-    return *v;
-}
-
-}  // namespace
-
 FormMainLogic::FormMainLogic(Settings& settings, Controls controls, PathStyle pathStyle)
     : settings_(settings), c_(controls), pathStyle_(pathStyle) {}
 
 void FormMainLogic::Load() {
-    baseWidth_ = RoundToInt32(c_.panel.Width());
-    baseListWidth_ = RoundToInt32(c_.panel.ListWidth());
+    baseWidth_ = CheckedInt32(c_.panel.Width());
+    baseListWidth_ = CheckedInt32(c_.panel.ListWidth());
     c_.panel.SetKeyHelp(kKeyHelpText);
     RefreshArgumentLabel();
 }

@@ -1,7 +1,5 @@
 #include "launcher/Trigger.h"
 
-#include <stdexcept>
-
 #include "app/TextToInteger.h"
 
 namespace velmora {
@@ -10,10 +8,7 @@ TriggerStrip ComputeTriggerStrip(std::int32_t windowPosition, std::int32_t captu
                                  double screenWidth, double twipsPerPixelX) {
     if (windowPosition == 0 || windowPosition == 1) {
         const double w = screenWidth / twipsPerPixelX;
-        const auto low = ToInt32(w - capturePixel);
-        const auto high = ToInt32(w);
-        if (!low || !high) throw std::overflow_error("trigger strip out of range");
-        return {*low, *high};
+        return {CheckedInt32(w - capturePixel), CheckedInt32(w)};
     }
     if (windowPosition == 2 || windowPosition == 3) return {0, capturePixel};
     return {};

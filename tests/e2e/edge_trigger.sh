@@ -13,7 +13,6 @@ INI
     if [ "$corner" = 0 ]; then
         summon_panel $((SCREEN_W - 3)) 700
         [ "$PX $PY $PW $PH" = "$((SCREEN_W - 173)) 0 173 449" ] || fail "top-right panel at $PX $PY $PW $PH"
-        screenshot panel "200x460+$((SCREEN_W - 200))+0"
     else
         summon_panel 2 5
         [ "$PX $PY $PW $PH" = "0 $((SCREEN_H - 449)) 173 449" ] || fail "bottom-left panel at $PX $PY $PW $PH"

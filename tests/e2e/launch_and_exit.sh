@@ -34,12 +34,7 @@ summon_panel $((SCREEN_W - 2)) 300
 xdotool mousemove $((PX + 40)) $((PY + 300)) click 1   # empty list area: nothing selected
 click_panel 130 32     # "空白(&S)"
 click_panel 42 12      # "終了(&E)"
-local_end=$(($(date +%s) + 20))
-while kill -0 "$APP_PID" 2>/dev/null; do
-    [ "$(date +%s)" -lt "$local_end" ] || fail "exit button did not end the program"
-    sleep 0.05
-done
-APP_PID=
+wait_exit
 grep -qx 'ItemName1=--------------------' "$SETTINGS" || { cat "$SETTINGS"; fail "separator not saved"; }
 grep -qx 'ItemPath1=' "$SETTINGS" || fail "separator target not saved"
 ok "exit button saved the edited list"

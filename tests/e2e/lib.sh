@@ -1,17 +1,18 @@
 # Shared helpers for the end-to-end tests: a private X display, the real executable copied into a
 # scratch folder, the real pointer moved with xdotool, and polling with deadlines (never fixed sleeps).
 set -euo pipefail
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 
 VELMORA_BIN=${VELMORA_BIN:?path of the built Velmora executable}
 SCREEN_W=1280
 SCREEN_H=800
 WORK=$(mktemp -d /tmp/velmora-e2e.XXXXXX)
-XVFB_PID=
+VELMORA_XVFB_PID=
 APP_PID=
 
 cleanup() {
     [ -n "$APP_PID" ] && kill -KILL "$APP_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    [ -n "$VELMORA_XVFB_PID" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null || true
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -33,16 +34,8 @@ wait_for() {
 }
 
 start_display() {
-    local fifo="$WORK/displayfd"
-    mkfifo "$fifo"
-    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
-    XVFB_PID=$!
-    local number
-    read -r -t 20 number <"$fifo" || fail "Xvfb did not start"
-    export DISPLAY=":$number"
-    export QT_QPA_PLATFORM=xcb
+    velmora_start_xvfb "$WORK" || fail "Xvfb did not start"
     export LC_ALL=C.UTF-8
-    unset WAYLAND_DISPLAY
 }
 
 # Copies the executable into $WORK/app and writes its settings file from standard input
@@ -75,14 +68,19 @@ start_app() {
     wait_ready
 }
 
-stop_app() {
-    kill -"${1:-TERM}" "$APP_PID"
+# Waits for the program to end (after the exit button or a signal).
+wait_exit() {
     local end=$(($(date +%s) + 20))
     while kill -0 "$APP_PID" 2>/dev/null; do
         [ "$(date +%s)" -lt "$end" ] || fail "Velmora did not end"
         sleep 0.05
     done
     APP_PID=
+}
+
+stop_app() {
+    kill -"${1:-TERM}" "$APP_PID"
+    wait_exit
 }
 
 # The visible window of ours with the given title (the untitled panel shows as "Velmora").

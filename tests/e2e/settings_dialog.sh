@@ -14,10 +14,17 @@ ItemName0=シェル
 ItemPath0=/bin/sh
 ItemName1=--------------------
 ItemPath1=
+ItemName2=端末
+ItemPath2=/usr/bin/xterm
+ItemName3=ドキュメント
+ItemPath3=/home/me/Documents
+ItemName4=読んで☆.txt
+ItemPath4=/opt/velmora/読んで☆.txt
 INI
 xdotool mousemove 640 400
 start_app
 summon_panel $((SCREEN_W - 2)) 300
+screenshot panel "173x449+$PX+$PY"
 
 dialog_shot() {
     local id=$1 name=$2 x y w h
@@ -63,12 +70,7 @@ ok "item dialog and About window open and close"
 wait_for 5 "the panel to hide" panel_hidden
 summon_panel $((SCREEN_W - 2)) 700
 click_panel 42 12   # "終了(&E)"
-end=$(($(date +%s) + 20))
-while kill -0 "$APP_PID" 2>/dev/null; do
-    [ "$(date +%s)" -lt "$end" ] || fail "exit button did not end the program"
-    sleep 0.05
-done
-APP_PID=
+wait_exit
 grep -qx 'WindowPosition=1' "$SETTINGS" || { cat "$SETTINGS"; fail "corner not saved"; }
 grep -qx 'WindowWidth=2' "$SETTINGS" || fail "width factor not saved"
 grep -qx 'ItemName0=シェル' "$SETTINGS" || fail "items lost"

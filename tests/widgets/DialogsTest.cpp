@@ -83,7 +83,7 @@ private Q_SLOTS:
                 d->combo1(0)->setCurrentIndex(2);
                 QTest::mouseClick(d->command1(0), Qt::LeftButton);
                 stillOpen = d->isVisible();
-                focused = d->text1()->hasFocus();
+                focused = d->focusWidget() == d->text1();
                 allSelected = d->text1()->selectedText() == d->text1()->text();
                 d->reject();
             });
@@ -176,7 +176,7 @@ private Q_SLOTS:
             Retype(d->text1(1), "");
             QTest::mouseClick(d->command1(0), Qt::LeftButton);
             stillOpen = d->isVisible();
-            focusedBox = d->text1(0)->hasFocus() ? "label" : "other";
+            focusedBox = d->focusWidget() == d->text1(0) ? "label" : "other";
             QTest::keyClick(d, Qt::Key_Escape);
         });
         p.EditItem(0);
@@ -234,7 +234,7 @@ private Q_SLOTS:
             QVERIFY(credits.startsWith("開発環境：Qt "));
             QVERIFY(!credits.endsWith('\n'));
             QVERIFY(d->text1()->isReadOnly());
-            QVERIFY(d->command1()->hasFocus());
+            QCOMPARE(d->focusWidget(), d->command1());
             QTest::mouseDClick(d->label4(), Qt::LeftButton);
             QVERIFY(d->isVisible());
             QTest::keyClick(d, Qt::Key_Return);

@@ -10,8 +10,9 @@
 
 namespace velmora::testing {
 
-// Runs `act` on the next modal dialog once it is open (polling with a deadline), so a test can
-// drive a dialog whose exec() blocks the code that opened it.
+// Runs `act` on the next modal dialog once it is open and active (polling with a deadline), so
+// a test can drive a dialog whose exec() blocks the code that opened it. A dialog that a failed
+// check left open is closed, so the test ends instead of waiting forever.
 template <typename Dialog>
 void WhenModalOpens(std::function<void(Dialog*)> act) {
     auto* clock = new QElapsedTimer;
@@ -20,7 +21,8 @@ void WhenModalOpens(std::function<void(Dialog*)> act) {
     poll->setInterval(5);
     QObject::connect(poll, &QTimer::timeout, [poll, clock, act] {
         auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr && clock->elapsed() < 5000) return;
+        const bool ready = dialog != nullptr && dialog->isActiveWindow();
+        if (!ready && clock->elapsed() < 5000) return;
         poll->stop();
         poll->deleteLater();
         delete clock;
@@ -29,6 +31,7 @@ void WhenModalOpens(std::function<void(Dialog*)> act) {
             return;
         }
         act(dialog);
+        if (QTest::currentTestFailed() && dialog->isVisible()) dialog->reject();
     });
     poll->start();
 }
