@@ -14,8 +14,21 @@ std::string SettingsFile::DecodeText(std::string bytes) {
     return store_.DecodeLegacy(bytes);
 }
 
-LoadedSettings SettingsFile::Load(double halfScreenWidthPx) {
+FileReadResult SettingsFile::ReadFile() {
     FileReadResult read = store_.Read(path_);
+    // Far beyond any list of 10000 items; refused like an unreadable file, so it is kept as it is.
+    if (read.status == FileReadResult::Status::Ok && read.bytes.size() > kMaxFileBytes) {
+        return {FileReadResult::Status::Failed, {}, "ファイルが大きすぎます。"};
+    }
+    return read;
+}
+
+SaveResult SettingsFile::NotOverwritten(const std::string& reason) const {
+    return {false, "設定ファイルを読み込めなかったため、上書きしませんでした。\n" + path_ + "\n" + reason};
+}
+
+LoadedSettings SettingsFile::Load(double halfScreenWidthPx) {
+    FileReadResult read = ReadFile();
     unreadableAtLoad_ = read.status == FileReadResult::Status::Failed;
     loadError_ = read.error;
     if (read.status != FileReadResult::Status::Ok) return ReadSettings(IniDocument(), halfScreenWidthPx);
@@ -23,15 +36,9 @@ LoadedSettings SettingsFile::Load(double halfScreenWidthPx) {
 }
 
 SaveResult SettingsFile::Save(const Settings& settings, const std::vector<StoredItem>& items) {
-    if (unreadableAtLoad_) {
-        return {false, "設定ファイルを読み込めなかったため、上書きしませんでした。\n" + path_ + "\n" +
-                           loadError_};
-    }
-    FileReadResult current = store_.Read(path_);
-    if (current.status == FileReadResult::Status::Failed) {
-        return {false, "設定ファイルを読み込めなかったため、上書きしませんでした。\n" + path_ + "\n" +
-                           current.error};
-    }
+    if (unreadableAtLoad_) return NotOverwritten(loadError_);
+    FileReadResult current = ReadFile();
+    if (current.status == FileReadResult::Status::Failed) return NotOverwritten(current.error);
     IniDocument doc = current.status == FileReadResult::Status::Ok
                           ? IniDocument::Parse(DecodeText(std::move(current.bytes)))
                           : IniDocument();

@@ -39,6 +39,8 @@ struct SaveResult {
 // The per-user settings file: read once at start-up, written once at the end.
 class SettingsFile {
 public:
+    static constexpr std::size_t kMaxFileBytes = 256u << 20;
+
     SettingsFile(std::string path, IFileStore& store);
 
     const std::string& path() const { return path_; }
@@ -55,6 +57,9 @@ public:
     std::string DecodeText(std::string bytes);
 
 private:
+    FileReadResult ReadFile();
+    SaveResult NotOverwritten(const std::string& reason) const;
+
     std::string path_;
     IFileStore& store_;
     bool unreadableAtLoad_ = false;

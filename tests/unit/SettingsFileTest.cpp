@@ -94,3 +94,12 @@ TEST(SettingsFile, AFileThatBecameUnreadableBeforeTheSaveIsKept) {
     EXPECT_FALSE(file.Save(Settings{}, {}).ok);
     EXPECT_EQ(store.writes, 0);
 }
+
+TEST(SettingsFile, AnOversizedFileIsKeptAsItIs) {
+    MemoryStore store;
+    store.files["f.ini"] = std::string(SettingsFile::kMaxFileBytes + 1, 'x');
+    SettingsFile file("f.ini", store);
+    EXPECT_TRUE(file.Load(640).items.empty());
+    EXPECT_FALSE(file.Save(Settings{}, {}).ok);
+    EXPECT_EQ(store.writes, 0);
+}
