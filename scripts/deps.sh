@@ -2,7 +2,7 @@
 # Sourced by run.sh and test.sh.
 
 VELMORA_PACKAGES=(
-    cmake g++ make pkg-config
+    cmake g++ make pkg-config libxcb1-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     googletest libgtest-dev
     xvfb xauth xdotool x11-utils imagemagick
