@@ -56,18 +56,12 @@ ok "save past the file-size limit reported, old file intact: $(tail -n 1 "$WORK/
 ro="$WORK/readonly"
 mkdir -p "$ro"
 cp "$VELMORA_BIN" "$ro/Velmora"
-if [ "$(id -u)" -eq 0 ]; then
-    # root writes anywhere: run as an ordinary account instead.
-    runner=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-    ro_settings="$ro/Velmora_$(getent passwd 65534 | cut -d: -f1).ini"
-else
-    runner=()
-    ro_settings="$ro/Velmora_$(id -un).ini"
-fi
+as_ordinary_user
+ro_settings="$ro/Velmora_$RUNNER_NAME.ini"
 head -n 40 "$WORK/old.ini" >"$ro_settings"
 chmod 755 "$WORK" "$ro" && chmod 644 "$ro_settings" && chmod 555 "$ro"
 cp "$ro_settings" "$WORK/ro-before.ini"
-( cd "$ro" && exec "${runner[@]}" ./Velmora >"$WORK/ro.log" 2>&1 ) &
+( cd "$ro" && exec "${RUNNER[@]}" ./Velmora >"$WORK/ro.log" 2>&1 ) &
 APP_PID=$!
 wait_ready
 stop_app TERM

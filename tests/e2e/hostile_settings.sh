@@ -38,3 +38,25 @@ mkdir "$SETTINGS"
 check_starts "a directory in the file's place"
 [ -d "$SETTINGS" ] || fail "the directory was replaced"
 grep -q "$SETTINGS" "$WORK/app.log" || fail "the refused save was not reported"
+
+# A file the user may not read, in a folder the user may write to: the save must not replace
+# the items it never loaded.
+as_ordinary_user
+locked="$WORK/locked"
+mkdir -p "$locked"
+cp "$VELMORA_BIN" "$locked/Velmora"
+locked_settings="$locked/Velmora_$RUNNER_NAME.ini"
+printf '[Item]\nItemName0=keep me\nItemPath0=/bin/true\n' >"$locked_settings"
+cp "$locked_settings" "$WORK/locked-before.ini"
+chmod 755 "$WORK" && chmod 777 "$locked" && chmod 000 "$locked_settings"
+xdotool mousemove 640 400
+( cd "$locked" && exec "${RUNNER[@]}" ./Velmora >"$WORK/locked.log" 2>&1 ) &
+APP_PID=$!
+wait_ready
+summon_panel $((SCREEN_W - 2)) 300
+xdotool mousemove 640 400
+stop_app TERM
+chmod 644 "$locked_settings"
+cmp -s "$locked_settings" "$WORK/locked-before.ini" || fail "the unreadable file was replaced"
+grep -q "$locked_settings" "$WORK/locked.log" || { cat "$WORK/locked.log"; fail "the refused save was not reported"; }
+ok "a file without read permission: started, panel summoned, file kept, refusal reported"

@@ -68,6 +68,18 @@ start_app() {
     wait_ready
 }
 
+# Sets RUNNER (a command prefix) and RUNNER_NAME so that a program runs as an ordinary account:
+# root reads and writes anything, which would hide the permission checks under test.
+as_ordinary_user() {
+    if [ "$(id -u)" -eq 0 ]; then
+        RUNNER=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+        RUNNER_NAME=$(getent passwd 65534 | cut -d: -f1)
+    else
+        RUNNER=()
+        RUNNER_NAME=$(id -un)
+    fi
+}
+
 # Waits for the program to end (after the exit button or a signal).
 wait_exit() {
     local end=$(($(date +%s) + 20))
