@@ -38,22 +38,6 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
 
 bool IsValidUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
-        if (static_cast<unsigned char>(text[i]) < 0x80) {  // plain ASCII needs no decoding
-            ++i;
-            continue;
-        }
-        const auto b0 = static_cast<unsigned char>(text[i]);
-        if ((b0 & 0xF0) == 0xE0 && i + 2 < text.size()) {
-            // Three-byte sequences (all of Japanese) checked inline.
-            const auto b1 = static_cast<unsigned char>(text[i + 1]);
-            const auto b2 = static_cast<unsigned char>(text[i + 2]);
-            const bool continuation = (b1 & 0xC0) == 0x80 && (b2 & 0xC0) == 0x80;
-            const bool overlong = b0 == 0xE0 && b1 < 0xA0;
-            const bool surrogate = b0 == 0xED && b1 >= 0xA0;
-            if (!continuation || overlong || surrogate) return false;
-            i += 3;
-            continue;
-        }
         const std::size_t len = SequenceLength(text, i);
         if (len == 0) return false;
         i += len;
