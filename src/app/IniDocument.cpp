@@ -58,10 +58,38 @@ std::string_view IniDocument::KeyName(const Line& line) const {
     return TrimBlanks(TextOf(line).substr(0, line.keyEnd));
 }
 
+std::uint32_t IniDocument::KeyHash(std::string_view key) { return static_cast<std::uint32_t>(FoldedHash{}(key)); }
+
+void IniDocument::KeyIndex::Insert(Slot slot) {
+    if ((used + 1) * 2 > table.size()) Rebuild();
+    const std::size_t mask = table.size() - 1;
+    std::size_t i = slot.hash & mask;
+    while (table[i].line < kRemoved) i = (i + 1) & mask;  // past the live slots
+    if (table[i].line == kEmpty) ++used;
+    table[i] = slot;
+}
+
+void IniDocument::KeyIndex::Rebuild() {
+    // Grow, or sweep out removed slots, keeping the table at most half full.
+    std::vector<Slot> old = std::move(table);
+    std::size_t live = 0;
+    for (const Slot& slot : old) live += slot.line < kRemoved ? 1 : 0;
+    std::size_t size = 16;
+    while (size < (live + 1) * 4) size *= 2;
+    table.assign(size, {});
+    used = 0;
+    for (const Slot& slot : old) {
+        if (slot.line < kRemoved) Insert(slot);
+    }
+}
+
 std::size_t IniDocument::FindKey(const Section& section, std::string_view key) const {
+    return FindKey(section, key, KeyHash(key));
+}
+
+std::size_t IniDocument::FindKey(const Section& section, std::string_view key, std::uint32_t hash) const {
     const auto& table = section.keys.table;
     if (table.empty()) return kNotFound;
-    const auto hash = static_cast<std::uint32_t>(FoldedHash{}(key));
     const std::size_t mask = table.size() - 1;
     const FoldedEqual equal;
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
@@ -74,31 +102,9 @@ std::size_t IniDocument::FindKey(const Section& section, std::string_view key) c
 }
 
 bool IniDocument::IndexKey(Section& section, std::string_view key, std::size_t line) {
-    if (FindKey(section, key) != kNotFound) return false;
-    KeyIndex& index = section.keys;
-    if ((index.used + 1) * 2 > index.table.size()) {
-        // Grow (or sweep out removed table) keeping the table at most half full.
-        std::vector<KeyIndex::Slot> old = std::move(index.table);
-        std::size_t live = 0;
-        for (const auto& slot : old) live += slot.line < KeyIndex::kRemoved ? 1 : 0;
-        std::size_t size = 16;
-        while (size < (live + 1) * 4) size *= 2;
-        index.table.assign(size, {});
-        index.used = 0;
-        for (const auto& slot : old) {
-            if (slot.line >= KeyIndex::kRemoved) continue;
-            std::size_t i = slot.hash & (size - 1);
-            while (index.table[i].line != KeyIndex::kEmpty) i = (i + 1) & (size - 1);
-            index.table[i] = slot;
-            ++index.used;
-        }
-    }
-    const auto hash = static_cast<std::uint32_t>(FoldedHash{}(key));
-    const std::size_t mask = index.table.size() - 1;
-    std::size_t i = hash & mask;
-    while (index.table[i].line != KeyIndex::kEmpty && index.table[i].line != KeyIndex::kRemoved) i = (i + 1) & mask;
-    if (index.table[i].line == KeyIndex::kEmpty) ++index.used;
-    index.table[i] = {hash, static_cast<std::uint32_t>(line)};
+    const std::uint32_t hash = KeyHash(key);
+    if (FindKey(section, key, hash) != kNotFound) return false;
+    section.keys.Insert({hash, static_cast<std::uint32_t>(line)});
     return true;
 }
 

@@ -81,6 +81,13 @@ private:
         };
         std::vector<Slot> table;
         std::size_t used{0};  // slots in use, removed ones included
+
+        // Puts the slot in the first free place of its probe sequence, growing the table first
+        // when it would be more than half full.
+        void Insert(Slot slot);
+
+    private:
+        void Rebuild();
     };
 
     struct Section {
@@ -93,6 +100,8 @@ private:
     static constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
     // The slot of the key in the section's index, or kNotFound.
     std::size_t FindKey(const Section& section, std::string_view key) const;
+    std::size_t FindKey(const Section& section, std::string_view key, std::uint32_t hash) const;
+    static std::uint32_t KeyHash(std::string_view key);
     // Indexes a key line unless the name is indexed already; false then.
     bool IndexKey(Section& section, std::string_view key, std::size_t line);
 
