@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "launcher/PanelInterfaces.h"
 
 namespace velmora::platform {
@@ -11,5 +13,12 @@ public:
     std::string Open(const std::string& file, const std::string& parameters,
                      const std::string& workingDirectory) override;
 };
+
+// The working directory derived from a quoted file starts with the file's opening quote. No
+// directory name on either system holds one, so the shell gets the directory without it.
+inline std::string WithoutInheritedQuote(std::string workingDirectory) {
+    if (!workingDirectory.empty() && workingDirectory.front() == '"') workingDirectory.erase(0, 1);
+    return workingDirectory;
+}
 
 }  // namespace velmora::platform

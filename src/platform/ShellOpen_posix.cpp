@@ -123,8 +123,7 @@ std::string SystemShell::Open(const std::string& fileText, const std::string& pa
     // The quotes that keep a path with spaces together on Windows are not part of the name.
     std::string file = fileText;
     if (file.size() >= 2 && file.front() == '"' && file.back() == '"') file = file.substr(1, file.size() - 2);
-    std::string directory = workingDirectory;
-    if (!directory.empty() && directory.front() == '"') directory.erase(0, 1);
+    std::string directory = WithoutInheritedQuote(workingDirectory);
     if (!IsDirectory(directory)) directory = HomeDirectory();
     if (file.empty()) return kNoSuchFile;
 
