@@ -10,18 +10,11 @@ velmora_install_packages "${VELMORA_PACKAGES[@]}" libbenchmark-dev hyperfine lin
 cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCHMARKS=ON -DVELMORA_TESTS=OFF >/dev/null
 cmake --build build-release -j"$(nproc)" >/dev/null
 bin="$PWD/build-release"
-. scripts/xvfb.sh
-work=$(mktemp -d)
-VELMORA_XVFB_PID=
-app_pid=
-cleanup() {
-    [ -n "$app_pid" ] && kill -KILL "$app_pid" 2>/dev/null || true
-    [ -n "$VELMORA_XVFB_PID" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-velmora_start_xvfb "$work"
-export LC_ALL=C.UTF-8
+# The end-to-end tests' helpers: a scratch folder ($WORK) cleaned up on exit, the virtual
+# display, the program under test started and stopped, and polling with deadlines.
+VELMORA_BIN="$bin/Velmora"
+. tests/e2e/lib.sh
+start_display
 user=$(id -un)
 
 # A settings file with 10000 items, written as Velmora writes it.
@@ -42,14 +35,14 @@ echo "\$ build-release/benchmarks/velmora_settings_bench --benchmark_repetitions
 
 echo
 echo "== Start-up to the idle event loop (goal: 10000 items cost less than twice an empty list)"
-mkdir -p "$work/empty" "$work/full"
-cp "$bin/benchmarks/VelmoraStartupProbe" "$work/empty/"
-cp "$bin/benchmarks/VelmoraStartupProbe" "$work/full/"
-make_items "$work/full/VelmoraStartupProbe_$user.ini"
+mkdir -p "$WORK/empty" "$WORK/full"
+cp "$bin/benchmarks/VelmoraStartupProbe" "$WORK/empty/"
+cp "$bin/benchmarks/VelmoraStartupProbe" "$WORK/full/"
+make_items "$WORK/full/VelmoraStartupProbe_$user.ini"
 echo "\$ hyperfine --warmup 3 --runs 20 <probe with an empty list> <probe with 10000 items>"
-hyperfine --warmup 3 --runs 20 --export-json "$work/startup.json" \
-    -n empty "$work/empty/VelmoraStartupProbe" -n 10000-items "$work/full/VelmoraStartupProbe" >/dev/null
-python3 - "$work/startup.json" <<'PY'
+hyperfine --warmup 3 --runs 20 --export-json "$WORK/startup.json" \
+    -n empty "$WORK/empty/VelmoraStartupProbe" -n 10000-items "$WORK/full/VelmoraStartupProbe" >/dev/null
+python3 - "$WORK/startup.json" <<'PY'
 import json, sys
 results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
 empty, full = results["empty"]["median"], results["10000-items"]["median"]
@@ -59,36 +52,28 @@ PY
 
 echo
 echo "== Peak memory with 10000 items, panel shown (goal: at most 40 MB)"
-mkdir -p "$work/app"
-cp "$bin/Velmora" "$work/app/"
-make_items "$work/app/Velmora_$user.ini"
-cp "$work/app/Velmora_$user.ini" "$work/items.ini"
+prepare_app </dev/null
+make_items "$SETTINGS"
 xdotool mousemove 640 400
-(cd "$work/app" && exec ./Velmora) &
-app_pid=$!
-visible() { xdotool search --onlyvisible --pid "$app_pid" >/dev/null 2>&1; }
-wait_until() {  # wait_until <seconds> <command...>
-    local end=$((SECONDS + $1)); shift
-    until "$@"; do [ $SECONDS -lt $end ] || { echo "timed out" >&2; exit 1; }; sleep 0.02; done
-}
+start_app
 xdotool mousemove 1278 300
-wait_until 20 visible
+wait_for 20 "the panel to appear" panel_visible
 xdotool mousemove 1200 100   # over the list
 sleep 1
 echo "\$ grep VmHWM /proc/<pid>/status"
-awk '/VmHWM/ {printf "peak resident size: %.1f MB\n", $2/1024}' "/proc/$app_pid/status"
+awk '/VmHWM/ {printf "peak resident size: %.1f MB\n", $2/1024}' "/proc/$APP_PID/status"
 
 echo
 echo "== Idle cost of the hidden panel over 60 s (goal: at most 0.06 s of CPU)"
 xdotool mousemove 640 400
-wait_until 5 bash -c "! xdotool search --onlyvisible --pid $app_pid >/dev/null 2>&1"
+wait_for 5 "the panel to hide" panel_hidden
 if perf stat -e task-clock true >/dev/null 2>&1; then
     # Exact CPU time; /proc's figures count in whole scheduler ticks of 10 ms.
     echo "\$ perf stat -e task-clock -p <pid> sleep 60"
-    perf stat -x, -e task-clock -p "$app_pid" sleep 60 2>"$work/perf" >/dev/null
-    awk -F, '/task-clock/ {printf "CPU time while hidden: %.3f s in 60 s\n", $1 / 1000}' "$work/perf"
+    perf stat -x, -e task-clock -p "$APP_PID" sleep 60 2>"$WORK/perf" >/dev/null
+    awk -F, '/task-clock/ {printf "CPU time while hidden: %.3f s in 60 s\n", $1 / 1000}' "$WORK/perf"
 else
-    cpu() { awk '{print $14 + $15}' "/proc/$app_pid/stat"; }
+    cpu() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
     before=$(cpu)
     sleep 60
     after=$(cpu)
@@ -100,21 +85,19 @@ fi
 echo
 echo "== Reveal latency, pointer into the strip until the panel is mapped (goal: p95 at most 300 ms)"
 echo "\$ xdotool mousemove into the strip, then poll xdotool search --onlyvisible; 30 tries"
-: >"$work/latency"
+: >"$WORK/latency"
 for try in $(seq 1 30); do
     xdotool mousemove 640 400
-    wait_until 5 bash -c "! xdotool search --onlyvisible --pid $app_pid >/dev/null 2>&1"
+    wait_for 5 "the panel to hide" panel_hidden
     sleep 0.$((RANDOM % 3))$((RANDOM % 10))  # enter at a random phase of the 250 ms tick
     start=$(date +%s%N)
     xdotool mousemove 1278 $((100 + try * 10))
-    until visible; do :; done
-    echo $((($(date +%s%N) - start) / 1000000)) >>"$work/latency"
+    until xdotool search --onlyvisible --pid "$APP_PID" >/dev/null 2>&1; do :; done  # polled without pause
+    echo $((($(date +%s%N) - start) / 1000000)) >>"$WORK/latency"
 done
-sort -n "$work/latency" | awk '{v[NR] = $1} END {
+sort -n "$WORK/latency" | awk '{v[NR] = $1} END {
     i = int(0.95 * NR + 0.999); printf "reveal latency: median %d ms, p95 %d ms, max %d ms\n", v[int((NR + 1) / 2)], v[i], v[NR]}'
-kill -TERM "$app_pid"
-wait "$app_pid" 2>/dev/null || true
-app_pid=
+stop_app TERM
 
 if [ "${FUZZ_SECONDS:-60}" != 0 ]; then
     echo
