@@ -7,6 +7,9 @@ cd "$(dirname "$0")"
 . scripts/deps.sh
 velmora_install_packages "${VELMORA_PACKAGES[@]}"
 
+echo "== Layers: the core is standard C++ only, the platform layer knows no front end"
+scripts/check-layers.sh
+
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 

@@ -2,7 +2,7 @@
 // rules, the key writes and deletions, and the serialisation.
 #include <benchmark/benchmark.h>
 
-#include "app/SettingsFile.h"
+#include "core/settings/SettingsFile.h"
 
 using namespace velmora;
 

@@ -1,6 +1,6 @@
 // The parameter splitter: any text splits; arguments quoted the shell's way split back whole.
 #include "FuzzInput.h"
-#include "launcher/CommandLine.h"
+#include "core/launch/CommandLine.h"
 
 using namespace velmora;
 using velmora::fuzzing::FuzzInput;

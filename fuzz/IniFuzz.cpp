@@ -1,7 +1,7 @@
 // Any file content: parsing never fails, a save of what was read reads back the same, and any
 // text stored as a value comes back unchanged.
 #include "FuzzInput.h"
-#include "app/SettingsRules.h"
+#include "core/settings/SettingsRules.h"
 
 using namespace velmora;
 using velmora::fuzzing::Require;

@@ -1,6 +1,6 @@
 // Every dropped path gets a label that is part of it, and never the empty one.
 #include "FuzzInput.h"
-#include "launcher/PathRules.h"
+#include "core/launch/PathRules.h"
 
 using namespace velmora;
 using velmora::fuzzing::Require;

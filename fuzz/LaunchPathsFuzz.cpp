@@ -1,6 +1,6 @@
 // Splitting, normalising and deriving the working directory, in both path styles.
 #include "FuzzInput.h"
-#include "launcher/PathRules.h"
+#include "core/launch/PathRules.h"
 
 using namespace velmora;
 using velmora::fuzzing::FuzzInput;

@@ -1,6 +1,6 @@
 // Composing the one-shot argument: Ctrl alone extends an armed text, anything else replaces it.
 #include "FuzzInput.h"
-#include "launcher/OneShotArgs.h"
+#include "core/launch/OneShotArgs.h"
 
 using namespace velmora;
 using velmora::fuzzing::FuzzInput;

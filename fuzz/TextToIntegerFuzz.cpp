@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "FuzzInput.h"
-#include "app/TextToInteger.h"
+#include "core/settings/TextToInteger.h"
 
 using namespace velmora;
 using velmora::fuzzing::Require;

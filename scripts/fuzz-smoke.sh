@@ -5,8 +5,7 @@ cd "$(dirname "$0")/.."
 . scripts/deps.sh
 . scripts/fuzz-build.sh
 if ! velmora_fuzz_build; then
-    echo "SKIPPED: the fuzzers need clang-14 and libclang-rt-14-dev, which could not be installed."
-    exit 0
+    velmora_cannot_run "the fuzzers need clang-14 and libclang-rt-14-dev, which could not be installed."
 fi
 passed=0
 failed=0

@@ -5,8 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
 if ! velmora_install_packages g++-mingw-w64-x86-64-posix wine64; then
-    echo "SKIPPED: the Windows tests need g++-mingw-w64-x86-64-posix and wine64, which could not be installed."
-    exit 0
+    velmora_cannot_run "the Windows tests need g++-mingw-w64-x86-64-posix and wine64, which could not be installed."
 fi
 # Debian keeps the 64-bit Wine loader off the PATH.
 loader=$(dpkg -L wine64 | grep -E '/wine64$' | head -n 1)

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "launcher/PathRules.h"
+#include "core/launch/PathRules.h"
 
 namespace velmora::platform {
 

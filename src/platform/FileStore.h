@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsFile.h"
+#include "core/ports/FileStore.h"
 
 namespace velmora::platform {
 

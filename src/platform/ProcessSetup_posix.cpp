@@ -9,6 +9,4 @@ void PrepareProcess() {
     ::signal(SIGPIPE, SIG_IGN);
 }
 
-std::string PreferredGuiPlatform() { return "xcb"; }
-
 }  // namespace velmora::platform

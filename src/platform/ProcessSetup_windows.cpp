@@ -4,6 +4,4 @@ namespace velmora::platform {
 
 void PrepareProcess() {}
 
-std::string PreferredGuiPlatform() { return {}; }
-
 }  // namespace velmora::platform

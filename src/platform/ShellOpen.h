@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "launcher/PanelInterfaces.h"
+#include "core/ports/Shell.h"
 
 namespace velmora::platform {
 

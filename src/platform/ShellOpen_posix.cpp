@@ -12,8 +12,8 @@
 #include <cstring>
 #include <vector>
 
-#include "launcher/CommandLine.h"
-#include "launcher/PathRules.h"
+#include "core/launch/CommandLine.h"
+#include "core/launch/PathRules.h"
 
 extern char** environ;
 

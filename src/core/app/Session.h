@@ -1,0 +1,65 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/panel/PanelLogic.h"
+#include "core/ports/Diagnostics.h"
+#include "core/ports/FileStore.h"
+#include "core/settings/SettingsFile.h"
+
+namespace velmora {
+
+// Who runs the program and where it lies, as the platform reports it.
+struct StartupEnvironment {
+    std::string userName;
+    std::string executableDirectory;
+    std::string executableBaseName;
+    char separator = '/';
+    PathStyle pathStyle = PathStyle::Posix;
+    std::string toolkit;  // what the windows are made with, for the About window
+};
+
+struct SessionServices {
+    IFileStore& store;
+    IShell& shell;
+    IMessageBox& messages;
+    IDiagnostics& diagnostics;
+    IDialogHost& dialogs;
+};
+
+// One run of the program. Start-up, in order: the settings file's path from the login name and
+// the executable's place, the settings and items read, the panel's load step, the items listed,
+// the panel hidden, at its configured width and topmost. At the end, once: the timer off, the
+// save, a failed save reported, then onFinished.
+class Session {
+  public:
+    Session(const StartupEnvironment& env, SessionServices services, PanelViews views);
+    ~Session();
+
+    PanelLogic& panel() { return *panel_; }
+    Settings& settings() { return settings_; }
+    const std::string& appDir() const { return appDir_; }
+    const std::string& settingsFilePath() const { return settingsFile_.path(); }
+
+    // The system asks the program to end (the desktop session ends, a signal): unloads the
+    // panel, and so saves, without showing anything; a failed save goes to the diagnostics.
+    void UnloadForShutdown();
+
+    // Called after the save, to end the event loop.
+    std::function<void()> onFinished;
+
+  private:
+    void SaveOnUnload();
+    void OnFault(const std::string& what);
+
+    SessionServices services_;
+    Settings settings_;
+    std::string appDir_;
+    SettingsFile settingsFile_;
+    std::unique_ptr<PanelLogic> panel_;
+    bool interactive_ = true;
+};
+
+}  // namespace velmora

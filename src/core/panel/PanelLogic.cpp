@@ -1,0 +1,308 @@
+#include "core/panel/PanelLogic.h"
+
+#include <exception>
+
+#include "core/panel/Geometry.h"
+#include "core/panel/Trigger.h"
+#include "core/settings/TextToInteger.h"
+#include "core/ui/Texts.h"
+
+namespace velmora {
+
+PanelLogic::PanelLogic(Settings& settings, PanelViews views, PanelServices services,
+                       PanelContext context)
+    : settings_(settings), v_(views), s_(services), context_(std::move(context)) {
+    BindEvents();
+}
+
+PanelLogic::~PanelLogic() {
+    // The views may outlive the behaviour: leave them nothing that points here.
+    v_.panel.events = {};
+    v_.list1.events = {};
+    v_.timer1.tick = {};
+}
+
+template <typename... Args>
+std::function<void(Args...)> PanelLogic::Guarded(void (PanelLogic::*handler)(Args...)) {
+    return [this, handler](Args... args) {
+        try {
+            (this->*handler)(args...);
+        } catch (const std::exception& e) {
+            if (onFault) onFault(e.what());
+        } catch (...) {
+            if (onFault) onFault("unknown exception");
+        }
+    };
+}
+
+void PanelLogic::BindEvents() {
+    ListEvents& list = v_.list1.events;
+    list.click = Guarded(&PanelLogic::OnListClick);
+    list.doubleClick = Guarded(&PanelLogic::OnListDoubleClick);
+    list.keyUp = Guarded(&PanelLogic::OnListKeyUp);
+    list.mouseUp = Guarded(&PanelLogic::OnListMouseUp);
+    list.drop = Guarded(&PanelLogic::HandleDrop);
+    PanelEvents& panel = v_.panel.events;
+    panel.exitClick = Guarded(&PanelLogic::OnExitClick);
+    panel.settingsClick = Guarded(&PanelLogic::OnSettingsClick);
+    panel.separatorClick = Guarded(&PanelLogic::OnSeparatorClick);
+    panel.aboutClick = Guarded(&PanelLogic::OnAboutClick);
+    panel.argumentDrop = Guarded(&PanelLogic::HandleArgumentDrop);
+    panel.argumentDoubleClick = Guarded(&PanelLogic::OnArgumentDoubleClick);
+    panel.closed = Guarded(&PanelLogic::OnClosed);
+    v_.timer1.tick = Guarded(&PanelLogic::Tick);
+}
+
+void PanelLogic::HandleDrop(const DropData& data) { OnListDrop(ReadDroppedContent(data)); }
+
+void PanelLogic::HandleArgumentDrop(const DropData& data, int modifiers) {
+    OnArgumentDrop(ReadDroppedContent(data), modifiers);
+}
+
+void PanelLogic::Load() {
+    baseWidth_ = CheckedInt32(v_.panel.Width());
+    baseListWidth_ = CheckedInt32(v_.panel.ListWidth());
+    v_.panel.SetKeyHelp(texts::kKeyHelp);
+    RefreshArgumentLabel();
+}
+
+void PanelLogic::ChangeWindowPosition() {
+    const CornerPoint p =
+        CornerPosition(settings_.WindowPosition, v_.screen.WidthTwips(), v_.screen.HeightTwips(),
+                       v_.panel.Width(), v_.panel.Height());
+    v_.panel.SetLeft(p.left);
+    v_.panel.SetTop(p.top);
+}
+
+void PanelLogic::ChangeWindowWidth() {
+    if (const auto width = ScaledWindowWidth(settings_.WindowWidth, baseWidth_)) {
+        v_.panel.SetWidth(*width);
+    }
+    const StretchedLayout layout =
+        StretchLayout(v_.panel.Width(), baseWidth_, baseListWidth_, v_.screen.TwipsPerPixelX());
+    v_.panel.SetListWidth(layout.listWidth);
+    v_.panel.SetBorderX(layout.borderX);
+}
+
+void PanelLogic::RefreshArgumentLabel() {
+    if (hasOneShotArgs_) {
+        v_.panel.SetArgumentLabelLook(true, oneShotArgs_);
+    } else {
+        v_.panel.SetArgumentLabelLook(false, texts::kArgumentHelp);
+    }
+}
+
+void PanelLogic::Tick() {
+    if (!v_.timer1.Enabled()) return;
+    TriggerInputs in;
+    in.timerEnabled = true;
+    const auto [x, y] = v_.screen.CursorPos();
+    in.cursorX = x;
+    in.cursorY = y;
+    in.screenWidth = v_.screen.WidthTwips();
+    in.twipsPerPixelX = v_.screen.TwipsPerPixelX();
+    in.twipsPerPixelY = v_.screen.TwipsPerPixelY();
+    in.panelVisible = v_.panel.IsVisible();
+    if (in.panelVisible) {
+        in.panelLeft = v_.panel.Left();
+        in.panelTop = v_.panel.Top();
+        in.panelWidth = v_.panel.Width();
+        in.panelHeight = v_.panel.Height();
+    }
+    in.windowPosition = settings_.WindowPosition;
+    in.capturePixel = settings_.CapturePixel;
+    switch (DecideTriggerAction(in)) {
+        case TriggerAction::PlaceAndShow:
+            ChangeWindowPosition();
+            v_.panel.Show();
+            break;
+        case TriggerAction::Hide:
+            v_.panel.Hide();
+            break;
+        case TriggerAction::Nothing:
+            break;
+    }
+}
+
+void PanelLogic::AppendItem(const std::string& label, const std::string& target) {
+    v_.list1.Append(label);
+    list2_.Append(target);
+}
+
+std::vector<StoredItem> PanelLogic::Items() const {
+    std::vector<StoredItem> items;
+    const int count = v_.list1.Count();
+    items.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) items.push_back({v_.list1.Text(i), list2_.Text(i)});
+    return items;
+}
+
+void PanelLogic::InsertItem(int index, const std::string& label, const std::string& target) {
+    list2_.Insert(index, target);
+    v_.list1.Insert(index, label);
+}
+
+bool PanelLogic::RefuseWhenFull() {
+    if (v_.list1.Count() < kMaxItemCount) return false;
+    s_.messages.Warn(texts::ItemLimitMessage(kMaxItemCount));
+    return true;
+}
+
+int PanelLogic::FirstSelected() const {
+    const int count = v_.list1.Count();
+    for (int i = 0; i < count; ++i) {
+        if (v_.list1.IsSelected(i)) return i;
+    }
+    return -1;
+}
+
+void PanelLogic::WithTimerOff(const std::function<void()>& runDialog) {
+    v_.timer1.SetEnabled(false);
+    runDialog();
+    v_.timer1.SetEnabled(true);
+}
+
+void PanelLogic::OnListDrop(const std::optional<DroppedContent>& dropped) {
+    if (!dropped) return;
+    if (const auto* files = std::get_if<DroppedFiles>(&*dropped)) AddDroppedFiles(*files);
+}
+
+void PanelLogic::AddDroppedFiles(const DroppedFiles& files) {
+    for (const std::string& path : files) {
+        if (RefuseWhenFull()) return;
+        list2_.Append(path);
+        v_.list1.Append(LabelFromPath(path, context_.pathStyle));
+    }
+}
+
+void PanelLogic::OnSeparatorClick() { InsertSeparator(); }
+
+void PanelLogic::InsertSeparator() {
+    if (RefuseWhenFull()) return;
+    int p = v_.list1.SelectedIndex();
+    if (p < 0) p = v_.list1.Count();
+    InsertItem(p, texts::kSeparatorLabel, "");
+}
+
+void PanelLogic::OnListKeyUp(ListKey key, int modifiers) {
+    if (key == ListKey::Delete && modifiers == 0) {
+        DeleteItem();
+    } else if (key == ListKey::Up && modifiers == kAltMask) {
+        MoveItem(-1);
+    } else if (key == ListKey::Down && modifiers == kAltMask) {
+        MoveItem(+1);
+    }
+}
+
+void PanelLogic::DeleteItem() {
+    const int p = v_.list1.SelectedIndex();
+    if (p < 0) return;
+    list2_.Remove(p);
+    v_.list1.Remove(p);
+}
+
+void PanelLogic::MoveItem(int delta) {
+    const int p = v_.list1.SelectedIndex();
+    if (p < 0) return;
+    if (delta < 0 && p == 0) return;
+    if (delta > 0 && p == v_.list1.Count() - 1) return;
+    const std::string label = v_.list1.Text(p);
+    const std::string target = list2_.Text(p);
+    v_.list1.Remove(p);
+    list2_.Remove(p);
+    v_.list1.Insert(p + delta, label);
+    list2_.Insert(p + delta, target);
+    v_.list1.SetSelectedIndex(p + delta);
+}
+
+void PanelLogic::OnListClick() { ShowItemTarget(); }
+
+void PanelLogic::ShowItemTarget() {
+    const int p = FirstSelected();
+    if (p >= 0) v_.list1.SetToolTip(list2_.Text(p));
+}
+
+void PanelLogic::OnListDoubleClick() { LaunchItem(); }
+
+void PanelLogic::LaunchItem() {
+    const int p = FirstSelected();
+    if (p < 0) return;
+    const std::string target = list2_.Text(p);
+    if (target.empty()) return;
+    v_.panel.Hide();
+    SplitTargetResult split = SplitTarget(target, hasOneShotArgs_, oneShotArgs_);
+    NormalizePath(split.file, context_.pathStyle);
+    const std::string directory = DeriveWorkingDirectory(split.file, context_.pathStyle);
+    const std::string failure = s_.shell.Open(split.file, split.parameters, directory);
+    hasOneShotArgs_ = false;
+    RefreshArgumentLabel();
+    if (!failure.empty()) s_.messages.Warn(texts::LaunchFailedMessage(split.file, failure));
+}
+
+void PanelLogic::OnListMouseUp(MouseButton button, int modifiers) {
+    if (button == MouseButton::Right && modifiers == 0 && v_.list1.SelectedIndex() >= 0) EditItem();
+}
+
+void PanelLogic::EditItem() {
+    const int p = v_.list1.SelectedIndex();
+    ItemDialogLogic dialog(s_.messages, v_.list1.Text(p), list2_.Text(p));
+    WithTimerOff([&] { s_.dialogs.RunItemDialog(dialog); });
+    const ItemDialogOutcome& outcome = dialog.Outcome();
+    switch (outcome.ItemDialogResult) {
+        case ItemDialogAction::Change:
+            v_.list1.SetText(p, outcome.EditedItemName);
+            list2_.SetText(p, outcome.EditedItemPath);
+            break;
+        case ItemDialogAction::Duplicate: {
+            if (RefuseWhenFull()) return;
+            const std::string label = v_.list1.Text(p);
+            const std::string target = list2_.Text(p);
+            v_.list1.Insert(p + 1, label);
+            list2_.Insert(p + 1, target);
+            break;
+        }
+        case ItemDialogAction::Unchanged:
+            break;
+    }
+}
+
+void PanelLogic::OnArgumentDrop(const std::optional<DroppedContent>& dropped, int modifiers) {
+    if (dropped) {
+        oneShotArgs_ = ComposeOneShotArgs(oneShotArgs_, hasOneShotArgs_, modifiers, *dropped);
+        hasOneShotArgs_ = true;
+    }
+    RefreshArgumentLabel();
+}
+
+void PanelLogic::OnArgumentDoubleClick() {
+    if (!hasOneShotArgs_) return;
+    hasOneShotArgs_ = false;
+    RefreshArgumentLabel();
+}
+
+void PanelLogic::OnExitClick() {
+    v_.panel.Unload();
+    OnClosed();  // in case the window did not report its closing
+}
+
+void PanelLogic::OnClosed() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    v_.timer1.SetEnabled(false);
+    if (onUnload) onUnload();
+}
+
+void PanelLogic::OnSettingsClick() {
+    SettingsDialogLogic dialog(settings_, s_.messages, [this] {
+        ChangeWindowWidth();
+        ChangeWindowPosition();
+    });
+    WithTimerOff([&] { s_.dialogs.RunSettingsDialog(dialog); });
+}
+
+void PanelLogic::OnAboutClick() {
+    AboutDialogLogic dialog(s_.shell, context_.appDir, context_.toolkit);
+    WithTimerOff([&] { s_.dialogs.RunAboutDialog(dialog); });
+}
+
+}  // namespace velmora

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "core/panel/DropRule.h"
+
+namespace velmora {
+
+// What the user does to the panel's own controls, as callbacks its behaviour sets.
+struct PanelEvents {
+    std::function<void()> exitClick;
+    std::function<void()> settingsClick;
+    std::function<void()> separatorClick;
+    std::function<void()> aboutClick;
+    std::function<void(const DropData& data, int modifiers)> argumentDrop;
+    std::function<void()> argumentDoubleClick;
+    // The window is going away, however that happened (the exit button, the session's end,
+    // a close from outside). Raised at least once; the behaviour acts on the first.
+    std::function<void()> closed;
+};
+
+// The panel window as its behaviour sees it. Geometry in twips.
+class IPanelView {
+  public:
+    virtual ~IPanelView() = default;
+    virtual double Width() const = 0;
+    virtual void SetWidth(double twips) = 0;
+    virtual double Height() const = 0;
+    virtual double Left() const = 0;
+    virtual double Top() const = 0;
+    virtual void SetLeft(double twips) = 0;
+    virtual void SetTop(double twips) = 0;
+    virtual bool IsVisible() const = 0;
+    // Shows without taking the keyboard focus.
+    virtual void Show() = 0;
+    virtual void Hide() = 0;
+    // Into the topmost band at the screen origin, keeping the size.
+    virtual void MakeTopmost() = 0;
+    virtual double ListWidth() const = 0;
+    virtual void SetListWidth(double twips) = 0;
+    // The right border line at x; the top and bottom lines end there.
+    virtual void SetBorderX(double twips) = 0;
+    virtual void SetKeyHelp(const std::string& text) = 0;
+    virtual void SetArgumentLabelLook(bool bold, const std::string& toolTip) = 0;
+    // Closes the window for good; the front end then raises events.closed.
+    virtual void Unload() = 0;
+
+    PanelEvents events;
+};
+
+// Screen metrics and the pointer, read afresh whenever asked.
+class IScreen {
+  public:
+    virtual ~IScreen() = default;
+    virtual double WidthTwips() const = 0;
+    virtual double HeightTwips() const = 0;
+    virtual double TwipsPerPixelX() const = 0;
+    virtual double TwipsPerPixelY() const = 0;
+    // Screen pixels.
+    virtual std::pair<int, int> CursorPos() const = 0;
+};
+
+// The panel's timer; it ticks every layout::panel::kTickIntervalMs while enabled.
+class ITimer {
+  public:
+    virtual ~ITimer() = default;
+    virtual bool Enabled() const = 0;
+    virtual void SetEnabled(bool enabled) = 0;
+
+    std::function<void()> tick;
+};
+
+}  // namespace velmora

@@ -1,0 +1,34 @@
+#include "core/panel/Trigger.h"
+
+#include "core/settings/TextToInteger.h"
+
+namespace velmora {
+
+TriggerStrip ComputeTriggerStrip(std::int32_t windowPosition, std::int32_t capturePixel,
+                                 double screenWidth, double twipsPerPixelX) {
+    if (windowPosition == 0 || windowPosition == 1) {
+        const double w = screenWidth / twipsPerPixelX;
+        return {CheckedInt32(w - capturePixel), CheckedInt32(w)};
+    }
+    if (windowPosition == 2 || windowPosition == 3) return {0, capturePixel};
+    return {};
+}
+
+TriggerAction DecideTriggerAction(const TriggerInputs& in) {
+    if (!in.timerEnabled) return TriggerAction::Nothing;
+    const TriggerStrip strip =
+        ComputeTriggerStrip(in.windowPosition, in.capturePixel, in.screenWidth, in.twipsPerPixelX);
+    const bool inStrip = strip.low <= in.cursorX && in.cursorX < strip.high;
+    if (inStrip) return in.panelVisible ? TriggerAction::Nothing : TriggerAction::PlaceAndShow;
+    if (!in.panelVisible) return TriggerAction::Nothing;
+    const double left = in.panelLeft / in.twipsPerPixelX;
+    const double right = (in.panelLeft + in.panelWidth) / in.twipsPerPixelX;
+    const double top = in.panelTop / in.twipsPerPixelY;
+    const double bottom = (in.panelTop + in.panelHeight) / in.twipsPerPixelY;
+    const double x = in.cursorX;
+    const double y = in.cursorY;
+    const bool overPanel = left <= x && x < right && top <= y && y < bottom;
+    return overPanel ? TriggerAction::Nothing : TriggerAction::Hide;
+}
+
+}  // namespace velmora

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+// The shell's open operation. Returns the empty text when the launch was handed over, or a
+// reason to show where the platform's own shell would have reported the failure itself.
+class IShell {
+  public:
+    virtual ~IShell() = default;
+    virtual std::string Open(const std::string& file, const std::string& parameters,
+                             const std::string& workingDirectory) = 0;
+};
+
+}  // namespace velmora

@@ -1,3 +1,0 @@
-#include "app/Main.h"
-
-int main(int argc, char** argv) { return velmora::Main(argc, argv); }

@@ -1,0 +1,80 @@
+#include "qt/Main.h"
+
+#include <QApplication>
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include "core/app/Session.h"
+#include "platform/Diagnostics.h"
+#include "platform/ExecutablePath.h"
+#include "platform/FileStore.h"
+#include "platform/ProcessSetup.h"
+#include "platform/ShellOpen.h"
+#include "platform/ShutdownSignals.h"
+#include "platform/UserName.h"
+#include "qt/PanelWindow.h"
+#include "qt/QtDialogHost.h"
+#include "qt/QtMessageBox.h"
+#include "qt/QtScreen.h"
+
+namespace velmora {
+
+namespace {
+
+// The panel needs the global pointer position and free placement of an always-on-top window,
+// which Wayland does not grant to ordinary programs: on Linux the build asks for X11 (XWayland
+// there), unless the user chose otherwise.
+void PreferX11() {
+    constexpr const char* kPlatform = VELMORA_QT_PLATFORM;
+    if (kPlatform[0] != '\0' && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", kPlatform);
+    }
+}
+
+}  // namespace
+
+int Main(int argc, char** argv, const MainOptions& options) {
+    platform::PrepareProcess();
+    PreferX11();
+    QApplication qtApp(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    StartupEnvironment env;
+    env.userName = platform::LoginName();
+    const platform::ExecutableLocation exe = platform::GetExecutableLocation();
+    env.executableDirectory = exe.directory;
+    env.executableBaseName = exe.baseName;
+    env.separator = platform::PathSeparator();
+    env.pathStyle = platform::NativePathStyle();
+    env.toolkit = "Qt " QT_VERSION_STR;
+
+    platform::SystemFileStore store;
+    platform::SystemShell shell;
+    platform::SystemDiagnostics diagnostics;
+    QtMessageBox messages;
+    QtDialogHost dialogs;
+    QtScreen screen;
+    PanelWindow panel;
+    Session session(env, {store, shell, messages, diagnostics, dialogs},
+                    {panel, panel.listControl(), screen, panel});
+    session.onFinished = [] { QCoreApplication::quit(); };
+
+    if (const std::string failure = platform::ShutdownSignals::Start(); !failure.empty()) {
+        diagnostics.Report("Velmora: SIGTERM and SIGHUP will end the program without saving: " +
+                           failure);
+    } else if (platform::ShutdownSignals::ReadDescriptor() >= 0) {
+        auto* notifier = new QSocketNotifier(platform::ShutdownSignals::ReadDescriptor(),
+                                             QSocketNotifier::Read, &qtApp);
+        QObject::connect(notifier, &QSocketNotifier::activated, &qtApp, [&session] {
+            platform::ShutdownSignals::Drain();
+            session.UnloadForShutdown();
+        });
+    }
+    QObject::connect(&qtApp, &QGuiApplication::commitDataRequest, &qtApp,
+                     [&session](QSessionManager&) { session.UnloadForShutdown(); });
+    if (options.quitWhenIdle) QTimer::singleShot(0, &qtApp, [] { QCoreApplication::exit(0); });
+    return QApplication::exec();
+}
+
+}  // namespace velmora

@@ -1,0 +1,192 @@
+#include "qt/PanelWindow.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+
+#include "core/ui/Layout.h"
+#include "core/ui/Texts.h"
+#include "qt/ArgumentLabel.h"
+#include "qt/CompactTextLabel.h"
+#include "qt/ItemListWidget.h"
+#include "qt/QtTwips.h"
+
+namespace velmora {
+
+namespace panel = layout::panel;
+
+namespace {
+
+QPushButton* MakeButton(const char* caption, QWidget* parent, const TwipRect& place,
+                        const std::function<void()>& forward) {
+    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    button->setAutoDefault(false);
+    PlaceInTwips(button, place);
+    QObject::connect(button, &QPushButton::clicked, button, [forward] { forward(); });
+    return button;
+}
+
+}  // namespace
+
+PanelWindow::PanelWindow(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    // Appearing under the pointer must not take the keyboard from the window being worked in.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setWindowTitle(QString());
+    setFont(GothicFont(layout::kFontPoints));
+    setFixedSize(TwipsToPixelsX(panel::kWidth), TwipsToPixelsY(panel::kHeight));
+    BuildControls();
+    listControl_ = std::make_unique<QtListControl>(list_);
+
+    connect(argumentLabel_, &ArgumentLabel::dropped, this,
+            [this](const DropData& data, int modifiers) {
+                if (events.argumentDrop) events.argumentDrop(data, modifiers);
+            });
+    connect(argumentLabel_, &ArgumentLabel::doubleClicked, this, [this] {
+        if (events.argumentDoubleClick) events.argumentDoubleClick();
+    });
+    connect(&timer_, &QTimer::timeout, this, [this] {
+        if (tick) tick();
+    });
+    timer_.setInterval(panel::kTickIntervalMs);
+    timer_.start();
+    borderX_ = TwipsPerPixelX() * (width() - 1);
+}
+
+PanelWindow::~PanelWindow() = default;
+
+void PanelWindow::BuildControls() {
+    list_ = new ItemListWidget(this);
+    PlaceInTwips(list_, panel::kList);
+
+    auto* buttonBar = new QWidget(this);
+    PlaceInTwips(buttonBar, panel::kButtonBar);
+    const auto forward = [](std::function<void()>& event) {
+        return [&event] {
+            if (event) event();
+        };
+    };
+    exitButton_ =
+        MakeButton(texts::kExitButton, buttonBar, panel::kExitButton, forward(events.exitClick));
+    settingsButton_ = MakeButton(texts::kSettingsButton, buttonBar, panel::kSettingsButton,
+                                 forward(events.settingsClick));
+    separatorButton_ = MakeButton(texts::kSeparatorButton, buttonBar, panel::kSeparatorButton,
+                                  forward(events.separatorClick));
+    argumentLabel_ = new ArgumentLabel(buttonBar);
+    argumentLabel_->setText(
+        QString::fromStdString(texts::WithoutAccessKeyMarks(texts::kArgumentLabel)));
+    argumentLabel_->setAlignment(Qt::AlignCenter);
+    argumentLabel_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    PlaceInTwips(argumentLabel_, panel::kArgumentLabel);
+
+    keyHelpLabel_ = new CompactTextLabel(this);
+    keyHelpLabel_->setTextFormat(Qt::PlainText);
+    keyHelpLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    keyHelpLabel_->setFrameStyle(QFrame::Box | QFrame::Plain);
+    PlaceInTwips(keyHelpLabel_, panel::kKeyHelp);
+
+    // The About button's frame lies over the right end of the key help, drawn above it.
+    auto* aboutFrame = new QWidget(this);
+    PlaceInTwips(aboutFrame, panel::kAboutFrame);
+    aboutButton_ = MakeButton(texts::kAboutButton, aboutFrame, panel::kAboutButton,
+                              forward(events.aboutClick));
+    aboutFrame->raise();
+
+    QWidget* previous = nullptr;
+    for (const panel::Control control : panel::kTabOrder) {
+        QWidget* widget = nullptr;
+        switch (control) {
+            case panel::Control::List:
+                widget = list_;
+                break;
+            case panel::Control::Exit:
+                widget = exitButton_;
+                break;
+            case panel::Control::Settings:
+                widget = settingsButton_;
+                break;
+            case panel::Control::Separator:
+                widget = separatorButton_;
+                break;
+            case panel::Control::About:
+                widget = aboutButton_;
+                break;
+        }
+        if (previous != nullptr) setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
+
+void PanelWindow::MakeTopmost() {
+    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    move(0, 0);
+}
+
+double PanelWindow::Width() const { return width() * TwipsPerPixelX(); }
+
+void PanelWindow::SetWidth(double twips) { setFixedSize(TwipsToPixelsX(twips), height()); }
+
+double PanelWindow::Height() const { return height() * TwipsPerPixelY(); }
+double PanelWindow::Left() const { return x() * TwipsPerPixelX(); }
+double PanelWindow::Top() const { return y() * TwipsPerPixelY(); }
+void PanelWindow::SetLeft(double twips) { move(TwipsToPixelsX(twips), y()); }
+void PanelWindow::SetTop(double twips) { move(x(), TwipsToPixelsY(twips)); }
+bool PanelWindow::IsVisible() const { return isVisible(); }
+
+void PanelWindow::Show() {
+    show();
+    raise();
+}
+
+void PanelWindow::Hide() { hide(); }
+
+double PanelWindow::ListWidth() const { return list_->width() * TwipsPerPixelX(); }
+
+void PanelWindow::SetListWidth(double twips) {
+    list_->resize(TwipsToPixelsX(twips), list_->height());
+}
+
+void PanelWindow::SetBorderX(double twips) {
+    borderX_ = twips;
+    update();
+}
+
+void PanelWindow::SetKeyHelp(const std::string& text) { keyHelpLabel_->setText(DisplayText(text)); }
+
+void PanelWindow::SetArgumentLabelLook(bool bold, const std::string& toolTip) {
+    QFont font = argumentLabel_->font();
+    font.setBold(bold);
+    argumentLabel_->setFont(font);
+    argumentLabel_->setToolTip(QString::fromStdString(toolTip));
+}
+
+void PanelWindow::Unload() { close(); }
+
+bool PanelWindow::Enabled() const { return timer_.isActive(); }
+
+void PanelWindow::SetEnabled(bool enabled) {
+    if (enabled) {
+        timer_.start();
+    } else {
+        timer_.stop();
+    }
+}
+
+void PanelWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int x = TwipsToPixelsX(borderX_);
+    const int bottom = TwipsToPixelsY(panel::kBottomLineY);
+    painter.drawLine(0, 0, x, 0);            // top
+    painter.drawLine(0, bottom, x, bottom);  // bottom
+    painter.drawLine(0, 0, 0, bottom);       // left
+    painter.drawLine(x, 0, x, bottom);       // right
+}
+
+void PanelWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (events.closed) events.closed();
+}
+
+}  // namespace velmora

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <memory>
+
+#include "core/panel/PanelView.h"
+#include "qt/QtListControl.h"
+
+class QLabel;
+class QPushButton;
+
+namespace velmora {
+
+class ArgumentLabel;
+class ItemListWidget;
+
+// The panel: a narrow, borderless, always-on-top window out of the taskbar. It places its
+// controls from the core's layout, adapts them to the core's views and forwards their events.
+class PanelWindow : public QWidget, public IPanelView, public ITimer {
+    Q_OBJECT
+  public:
+    explicit PanelWindow(QWidget* parent = nullptr);
+    ~PanelWindow() override;
+
+    IListControl& listControl() { return *listControl_; }
+    ItemListWidget* list() const { return list_; }
+    ArgumentLabel* argumentLabel() const { return argumentLabel_; }
+    QLabel* keyHelpLabel() const { return keyHelpLabel_; }
+    QPushButton* exitButton() const { return exitButton_; }
+    QPushButton* settingsButton() const { return settingsButton_; }
+    QPushButton* separatorButton() const { return separatorButton_; }
+    QPushButton* aboutButton() const { return aboutButton_; }
+    QTimer* timer() { return &timer_; }
+    double borderX() const { return borderX_; }
+
+    // IPanelView
+    double Width() const override;
+    void SetWidth(double twips) override;
+    double Height() const override;
+    double Left() const override;
+    double Top() const override;
+    void SetLeft(double twips) override;
+    void SetTop(double twips) override;
+    bool IsVisible() const override;
+    void Show() override;
+    void Hide() override;
+    void MakeTopmost() override;
+    double ListWidth() const override;
+    void SetListWidth(double twips) override;
+    void SetBorderX(double twips) override;
+    void SetKeyHelp(const std::string& text) override;
+    void SetArgumentLabelLook(bool bold, const std::string& toolTip) override;
+    void Unload() override;
+
+    // ITimer
+    bool Enabled() const override;
+    void SetEnabled(bool enabled) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildControls();
+
+    ItemListWidget* list_ = nullptr;
+    ArgumentLabel* argumentLabel_ = nullptr;
+    QLabel* keyHelpLabel_ = nullptr;
+    QPushButton* exitButton_ = nullptr;
+    QPushButton* settingsButton_ = nullptr;
+    QPushButton* separatorButton_ = nullptr;
+    QPushButton* aboutButton_ = nullptr;
+    QTimer timer_;
+    std::unique_ptr<QtListControl> listControl_;
+    double borderX_ = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,3 @@
+#include "qt/Main.h"
+
+int main(int argc, char** argv) { return velmora::Main(argc, argv); }

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "Fakes.h"
+#include "core/panel/Geometry.h"
+
+using namespace velmora;
+using velmora::testing::PanelFixture;
+
+TEST(Geometry, CornerPositionPutsThePanelInItsCorner) {
+    const double sw = 28800, sh = 16200, w = 2595, h = 6735;
+    EXPECT_EQ(CornerPosition(0, sw, sh, w, h), (CornerPoint{26205, 0}));
+    EXPECT_EQ(CornerPosition(1, sw, sh, w, h), (CornerPoint{26205, 16200 - 6735}));
+    EXPECT_EQ(CornerPosition(2, sw, sh, w, h), (CornerPoint{0, 0}));
+    EXPECT_EQ(CornerPosition(3, sw, sh, w, h), (CornerPoint{0, 16200 - 6735}));
+    EXPECT_EQ(CornerPosition(7, sw, sh, w, h), (CornerPoint{0, 0}));
+    // Differences are rounded half to even.
+    EXPECT_EQ(CornerPosition(0, 28800, sh, 3892.5, h).left, 24908);
+    EXPECT_EQ(CornerPosition(0, 28801, sh, 3892.5, h).left, 24908);
+}
+
+TEST(Geometry, ChangeWindowWidthFollowsTheWorkedTable) {
+    const struct {
+        int factor;
+        double panel, list, border;
+    } rows[] = {{0, 2595, 2475, 2580},
+                {1, 3892.5, 3772.5, 3877.5},
+                {2, 5190, 5070, 5175},
+                {3, 6487.5, 6367.5, 6472.5},
+                {4, 7785, 7665, 7770}};
+    PanelFixture f;
+    for (const auto& row : rows) {
+        f.settings.WindowWidth = row.factor;
+        f.logic.ChangeWindowWidth();
+        EXPECT_DOUBLE_EQ(f.panel.width, row.panel) << row.factor;
+        EXPECT_DOUBLE_EQ(f.panel.listWidth, row.list) << row.factor;
+        EXPECT_DOUBLE_EQ(f.panel.borderX, row.border) << row.factor;
+        EXPECT_DOUBLE_EQ(f.panel.height, 6735);
+    }
+    // Back to x1 after x3: the factors never compound.
+    f.settings.WindowWidth = 0;
+    f.logic.ChangeWindowWidth();
+    EXPECT_DOUBLE_EQ(f.panel.width, 2595);
+    EXPECT_DOUBLE_EQ(f.panel.listWidth, 2475);
+    EXPECT_DOUBLE_EQ(f.panel.borderX, 2580);
+}
+
+TEST(Geometry, UnknownWidthFactorKeepsTheWidthButRefitsListAndLines) {
+    PanelFixture f;
+    f.panel.width = 3000;
+    f.settings.WindowWidth = 9;
+    f.logic.ChangeWindowWidth();
+    EXPECT_DOUBLE_EQ(f.panel.width, 3000);
+    EXPECT_DOUBLE_EQ(f.panel.listWidth, 2880);
+    EXPECT_DOUBLE_EQ(f.panel.borderX, 2985);
+}
+
+TEST(Geometry, ChangeWindowPositionSetsLeftThenTop) {
+    PanelFixture f;
+    f.settings.WindowPosition = 1;
+    f.logic.ChangeWindowPosition();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top"}));
+    EXPECT_DOUBLE_EQ(f.panel.left, 1920 * 15 - 2595);
+    EXPECT_DOUBLE_EQ(f.panel.top, 1080 * 15 - 6735);
+}
+
+TEST(Geometry, ScaledWidthArithmetic) {
+    EXPECT_EQ(ScaledWindowWidth(1, 2595), 3892.5);
+    EXPECT_EQ(ScaledWindowWidth(3, 2595), 6487.5);
+    EXPECT_EQ(ScaledWindowWidth(-1, 2595), std::nullopt);
+    EXPECT_THROW(ScaledWindowWidth(4, 1000000000), std::overflow_error);
+}
+
+TEST(Geometry, LoadStepCapturesDesignWidthsAndTexts) {
+    PanelFixture f;
+    EXPECT_EQ(f.logic.BaseWidth(), 2595);
+    EXPECT_EQ(f.logic.BaseListWidth(), 2475);
+    EXPECT_EQ(f.panel.keyHelp, "削除： DEL キー\r\n上へ： Alt+↑\r\n下へ： Alt+↓");
+    EXPECT_FALSE(f.panel.bold);
+    EXPECT_EQ(f.panel.argumentToolTip,
+              "ここにファイルやテキストをドラッグ＆ドロップすると、次回だけの引数に出来ます。");
+}

@@ -1,0 +1,25 @@
+#include <gtest/gtest.h>
+
+#include "core/launch/OneShotArgs.h"
+
+using namespace velmora;
+
+TEST(OneShotArgs, FileNamesWithOrdinarySpacesAreQuoted) {
+    EXPECT_EQ(ComposeOneShotArgs("", false, 0, DroppedFiles{"C:\\a.txt", "C:\\My Docs\\b.txt"}),
+              "C:\\a.txt \"C:\\My Docs\\b.txt\"");
+    EXPECT_EQ(ComposeOneShotArgs("", false, 0, DroppedFiles{"/tmp/全角　空白"}), "/tmp/全角　空白");
+    EXPECT_EQ(ComposeOneShotArgs("", false, 0, DroppedText{"a b\nc"}), "a b\nc");
+    EXPECT_EQ(ComposeOneShotArgs("", false, 0, DroppedFiles{}), "");
+    EXPECT_EQ(ComposeOneShotArgs("", false, 0, DroppedText{""}), "");
+}
+
+TEST(OneShotArgs, CtrlAloneExtendsAnArmedArgumentAnythingElseReplaces) {
+    const std::string armed = "C:\\a.txt \"C:\\My Docs\\b.txt\"";
+    EXPECT_EQ(ComposeOneShotArgs(armed, true, kCtrlMask, DroppedText{"-v"}), armed + " -v");
+    EXPECT_EQ(ComposeOneShotArgs(armed, true, kCtrlMask | kShiftMask, DroppedText{"-w"}), "-w");
+    EXPECT_EQ(ComposeOneShotArgs(armed, true, kCtrlMask | kAltMask, DroppedText{"-w"}), "-w");
+    EXPECT_EQ(ComposeOneShotArgs(armed, true, 0, DroppedText{"-w"}), "-w");
+    // Nothing armed: an earlier, used argument is not continued.
+    EXPECT_EQ(ComposeOneShotArgs("old", false, kCtrlMask, DroppedText{"new"}), "new");
+    EXPECT_EQ(ComposeOneShotArgs("a", true, kCtrlMask, DroppedFiles{"/x y", "/z"}), "a \"/x y\" /z");
+}

@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <stdexcept>
+
+#include "Fakes.h"
+#include "core/app/Session.h"
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+struct MemoryStore : IFileStore {
+    std::map<std::string, std::string> files;
+    int writes = 0;
+    std::string failWrites;
+    FileReadResult Read(const std::string& path) override {
+        const auto it = files.find(path);
+        if (it == files.end()) return {FileReadResult::Status::Missing, {}, {}};
+        return {FileReadResult::Status::Ok, it->second, {}};
+    }
+    FileWriteResult WriteAtomic(const std::string& path, const std::string& bytes) override {
+        ++writes;
+        if (!failWrites.empty()) return {false, failWrites};
+        files[path] = bytes;
+        return {true, {}};
+    }
+    std::string DecodeLegacy(std::string_view bytes) override { return std::string(bytes); }
+};
+
+// A dialog host whose settings dialog throws, as a broken view might.
+struct ThrowingDialogs : FakeDialogs {
+    void RunSettingsDialog(SettingsDialogLogic&) override {
+        throw std::runtime_error("broken view");
+    }
+};
+
+struct SessionFixture {
+    MemoryStore store;
+    FakeShell shell;
+    FakeMessages messages;
+    FakeDiagnostics diagnostics;
+    ThrowingDialogs dialogs;
+    FakePanel panel;
+    StringListControl list1;
+    FakeScreen screen;
+    FakeTimer timer;
+    StartupEnvironment env;
+    int finished = 0;
+    const std::string path = "/opt/velmora/Velmora_tester.ini";
+
+    SessionFixture() {
+        env.userName = "tester";
+        env.executableDirectory = "/opt/velmora";
+        env.executableBaseName = "Velmora";
+        dialogs.timer = &timer;
+    }
+    std::unique_ptr<Session> Start() {
+        auto session = std::make_unique<Session>(
+            env, SessionServices{store, shell, messages, diagnostics, dialogs},
+            PanelViews{panel, list1, screen, timer});
+        session->onFinished = [this] { ++finished; };
+        return session;
+    }
+};
+
+}  // namespace
+
+TEST(Session, StartsHiddenAtTheConfiguredWidthTopmostWithTheStoredItems) {
+    SessionFixture f;
+    f.store.files[f.path] =
+        "[Config]\nWindowPosition=1\nCapturePixel=4\nWindowWidth=2\n[Item]\n"
+        "ItemName0=a\nItemPath0=/a\nItemName1=b\nItemPath1=/b\nItemName2=\nItemName3=c\n";
+    f.panel.visible = true;
+    auto session = f.Start();
+    EXPECT_EQ(session->settingsFilePath(), f.path);
+    EXPECT_EQ(session->appDir(), "/opt/velmora/");
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"hide", "width", "topmost"}));
+    EXPECT_FALSE(f.panel.visible);
+    EXPECT_DOUBLE_EQ(f.panel.width, 5190);
+    EXPECT_EQ(f.panel.keyHelp, "削除： DEL キー\r\n上へ： Alt+↑\r\n下へ： Alt+↓");
+    EXPECT_EQ(session->panel().BaseWidth(), 2595);  // measured before the width factor
+    EXPECT_EQ(f.list1.Count(), 2);
+    EXPECT_EQ(session->settings().CapturePixel, 4);
+    EXPECT_EQ(session->settings().LoadedItemCount, 2);
+    EXPECT_EQ(f.store.writes, 0);
+}
+
+TEST(Session, TheExitButtonSavesOnceAndFinishes) {
+    SessionFixture f;
+    f.store.files[f.path] = "[Item]\nItemName0=a\nItemPath0=/a\nItemName1=b\nItemPath1=/b\n";
+    auto session = f.Start();
+    f.list1.SetSelectedIndex(0);
+    f.list1.events.keyUp(ListKey::Delete, 0);
+    session->settings().WindowPosition = 2;
+    f.panel.events.exitClick();
+    f.panel.events.closed();  // a second report of the closing changes nothing
+    EXPECT_EQ(f.finished, 1);
+    EXPECT_EQ(f.store.writes, 1);
+    EXPECT_FALSE(f.timer.enabled);
+    EXPECT_EQ(f.store.files[f.path],
+              "[Item]\nItemName0=b\nItemPath0=/"
+              "b\n[Config]\nWindowPosition=2\nCapturePixel=10\nWindowWidth=0\n");
+    EXPECT_TRUE(f.messages.shown.empty());
+}
+
+TEST(Session, AFailedSaveIsShownAndReportedButNotShownAtShutdown) {
+    SessionFixture f;
+    auto session = f.Start();
+    f.store.failWrites = "No space left on device";
+    f.panel.events.closed();  // closed from outside
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_NE(f.messages.shown[0].find(f.path), std::string::npos);
+    EXPECT_NE(f.messages.shown[0].find("No space left on device"), std::string::npos);
+    EXPECT_EQ(f.diagnostics.reports.size(), 1u);
+
+    SessionFixture g;
+    auto quiet = g.Start();
+    g.store.failWrites = "Read-only file system";
+    quiet->UnloadForShutdown();
+    EXPECT_TRUE(g.messages.shown.empty());  // no window can be shown at that point
+    ASSERT_EQ(g.diagnostics.reports.size(), 1u);
+    EXPECT_NE(g.diagnostics.reports[0].find("Read-only file system"), std::string::npos);
+    EXPECT_EQ(g.finished, 1);
+}
+
+TEST(Session, AnExceptionInAnEventHandlerSavesTheItemsAndEnds) {
+    SessionFixture f;
+    auto session = f.Start();
+    f.panel.events.separatorClick();
+    EXPECT_NO_THROW(f.panel.events.settingsClick());
+    EXPECT_EQ(f.finished, 1);
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_NE(f.messages.shown[0].find("broken view"), std::string::npos);
+    EXPECT_NE(f.store.files[f.path].find("ItemName0=--------------------"), std::string::npos);
+    f.panel.events.exitClick();
+    EXPECT_EQ(f.store.writes, 1);
+}
+
+TEST(Session, TimerTicksAndDropsReachThePanelBehaviour) {
+    SessionFixture f;
+    auto session = f.Start();
+    f.screen.x = 1915;
+    f.timer.tick();
+    EXPECT_TRUE(f.panel.visible);
+    EXPECT_DOUBLE_EQ(f.panel.left, 1920 * 15 - 2595);
+    DropData fileDrop;
+    fileDrop.files = {"/home/me/tool.sh"};
+    fileDrop.text = "file:///home/me/tool.sh";
+    f.list1.events.drop(fileDrop);
+    ASSERT_EQ(f.list1.Count(), 1);
+    EXPECT_EQ(f.list1.Text(0), "tool.sh");
+    DropData textDrop;
+    textDrop.text = "-v";
+    f.panel.events.argumentDrop(textDrop, 0);
+    EXPECT_EQ(session->panel().OneShotArgs(), "-v");
+    f.panel.events.argumentDrop(fileDrop, kCtrlMask);
+    EXPECT_EQ(session->panel().OneShotArgs(), "-v /home/me/tool.sh");
+}

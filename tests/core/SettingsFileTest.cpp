@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/settings/SettingsFile.h"
+
+using namespace velmora;
+
+namespace {
+
+// A file system in memory that can be told to fail.
+struct MemoryStore : IFileStore {
+    std::map<std::string, std::string> files;
+    std::map<std::string, std::string> unreadable;  // path -> reason
+    std::string writeError;
+    int writes = 0;
+
+    FileReadResult Read(const std::string& path) override {
+        if (auto it = unreadable.find(path); it != unreadable.end()) {
+            return {FileReadResult::Status::Failed, {}, it->second};
+        }
+        auto it = files.find(path);
+        if (it == files.end()) return {FileReadResult::Status::Missing, {}, "missing"};
+        return {FileReadResult::Status::Ok, it->second, {}};
+    }
+    FileWriteResult WriteAtomic(const std::string& path, const std::string& bytes) override {
+        ++writes;
+        if (!writeError.empty()) return {false, writeError};
+        files[path] = bytes;
+        return {true, {}};
+    }
+    std::string DecodeLegacy(std::string_view bytes) override { return "legacy:" + std::string(bytes); }
+};
+
+}  // namespace
+
+TEST(SettingsFile, FirstExitCreatesTheFile) {
+    MemoryStore store;
+    SettingsFile file("/a/Velmora_me.ini", store);
+    const LoadedSettings loaded = file.Load(640);
+    EXPECT_TRUE(file.Save(loaded.settings, {{"x", "/bin/x"}}).ok);
+    EXPECT_EQ(store.files["/a/Velmora_me.ini"],
+              "[Config]\nWindowPosition=0\nCapturePixel=10\nWindowWidth=0\n[Item]\nItemName0=x\nItemPath0=/bin/x\n");
+}
+
+TEST(SettingsFile, TextThatIsNotUtf8IsReadAsTheLegacyCodePage) {
+    MemoryStore store;
+    SettingsFile file("f.ini", store);
+    EXPECT_EQ(file.DecodeText("\xEF\xBB\xBF[A]"), "[A]");
+    EXPECT_EQ(file.DecodeText("日本"), "日本");
+    EXPECT_EQ(file.DecodeText("\x93\xfa"), "legacy:\x93\xfa");
+}
+
+TEST(SettingsFile, SaveKeepsWhatAnotherInstanceWroteMeanwhile) {
+    MemoryStore store;
+    store.files["f.ini"] = "[Item]\nItemName0=a\nItemPath0=/a\n";
+    SettingsFile file("f.ini", store);
+    LoadedSettings loaded = file.Load(640);
+    store.files["f.ini"] += "[Other]\nkept=yes\n";
+    ASSERT_TRUE(file.Save(loaded.settings, {{"b", "/b"}}).ok);
+    EXPECT_NE(store.files["f.ini"].find("kept=yes"), std::string::npos);
+    EXPECT_NE(store.files["f.ini"].find("ItemName0=b"), std::string::npos);
+}
+
+TEST(SettingsFile, FailedSaveIsReportedWithTheFileAndTheReason) {
+    MemoryStore store;
+    store.writeError = "No space left on device";
+    SettingsFile file("/ro/f.ini", store);
+    file.Load(640);
+    const SaveResult result = file.Save(Settings{}, {});
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("/ro/f.ini"), std::string::npos);
+    EXPECT_NE(result.message.find("No space left on device"), std::string::npos);
+}
+
+TEST(SettingsFile, AFileThatCouldNotBeReadIsNeverOverwritten) {
+    MemoryStore store;
+    store.unreadable["f.ini"] = "Permission denied";
+    SettingsFile file("f.ini", store);
+    const LoadedSettings loaded = file.Load(640);
+    EXPECT_TRUE(loaded.items.empty());
+    store.unreadable.clear();  // even if it becomes readable later, its items were never loaded
+    const SaveResult result = file.Save(loaded.settings, {});
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("Permission denied"), std::string::npos);
+    EXPECT_EQ(store.writes, 0);
+}
+
+TEST(SettingsFile, AFileThatBecameUnreadableBeforeTheSaveIsKept) {
+    MemoryStore store;
+    SettingsFile file("f.ini", store);
+    file.Load(640);
+    store.unreadable["f.ini"] = "Is a directory";
+    EXPECT_FALSE(file.Save(Settings{}, {}).ok);
+    EXPECT_EQ(store.writes, 0);
+}
+
+TEST(SettingsFile, AnOversizedFileIsKeptAsItIs) {
+    MemoryStore store;
+    store.files["f.ini"] = std::string(SettingsFile::kMaxFileBytes + 1, 'x');
+    SettingsFile file("f.ini", store);
+    EXPECT_TRUE(file.Load(640).items.empty());
+    EXPECT_FALSE(file.Save(Settings{}, {}).ok);
+    EXPECT_EQ(store.writes, 0);
+}

@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "core/panel/DropRule.h"
+#include "core/ui/Layout.h"
+#include "core/ui/Texts.h"
+
+using namespace velmora;
+
+TEST(Texts, PlainLabelsDropTheAccessKeyMarks) {
+    EXPECT_EQ(texts::WithoutAccessKeyMarks(texts::kArgumentLabel), "引数 D&D");
+    EXPECT_EQ(texts::WithoutAccessKeyMarks("終了(&E)"), "終了(E)");
+    EXPECT_EQ(texts::WithoutAccessKeyMarks("a&"), "a&");
+    EXPECT_EQ(texts::ItemLimitMessage(10000), "アイテム数は 10000 個までです。");
+}
+
+TEST(Twips, LayoutsBecomePixelsAtTheScreensDpi) {
+    EXPECT_DOUBLE_EQ(TwipsPerPixelForDpi(96), 15);
+    EXPECT_DOUBLE_EQ(TwipsPerPixelForDpi(144), 10);
+    EXPECT_DOUBLE_EQ(TwipsPerPixelForDpi(0), 15);
+    EXPECT_EQ(ToPixels(layout::panel::kList, 15, 15), (PixelRect{4, 44, 165, 355}));
+    EXPECT_EQ(ToPixels(layout::panel::kList, 10, 10),
+              (PixelRect{6, 66, 248, 532}));  // 247.5 -> 248
+    EXPECT_EQ(TwipsToPixels(layout::panel::kWidth, 15), 173);
+    EXPECT_EQ(TwipsToPixels(layout::panel::kHeight, 15), 449);
+    const TwipRect exit = InFrame(layout::panel::kButtonBar, layout::panel::kExitButton);
+    EXPECT_DOUBLE_EQ(exit.left, 60);
+    EXPECT_DOUBLE_EQ(exit.top, 60);
+}
+
+TEST(DropRule, LocalFilesWinOverTextAndAnOfferedEmptyListArmsNothingButIsAList) {
+    DropData both;
+    both.files = {"/a b.txt"};
+    both.text = "file:///a%20b.txt";
+    ASSERT_TRUE(ReadDroppedContent(both));
+    EXPECT_EQ(std::get<DroppedFiles>(*ReadDroppedContent(both)), (DroppedFiles{"/a b.txt"}));
+    DropData text;
+    text.text = "";
+    EXPECT_EQ(std::get<DroppedText>(*ReadDroppedContent(text)), "");
+    DropData emptyList;
+    emptyList.offersFiles = true;
+    EXPECT_TRUE(std::get<DroppedFiles>(*ReadDroppedContent(emptyList)).empty());
+    EXPECT_FALSE(ReadDroppedContent(DropData{}));
+}

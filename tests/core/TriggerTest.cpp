@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "Fakes.h"
+#include "core/panel/Trigger.h"
+
+using namespace velmora;
+
+namespace {
+
+TriggerInputs Hidden(int corner, int capture, int x, int y = 500) {
+    TriggerInputs in;
+    in.cursorX = x;
+    in.cursorY = y;
+    in.screenWidth = 1920 * 15;
+    in.windowPosition = corner;
+    in.capturePixel = capture;
+    return in;
+}
+
+// A visible top-right panel, 173 x 449 pixels, at x = 1747.
+TriggerInputs Visible(int x, int y) {
+    TriggerInputs in = Hidden(0, 10, x, y);
+    in.panelVisible = true;
+    in.panelLeft = 1747 * 15;
+    in.panelWidth = 2595;
+    in.panelHeight = 6735;
+    return in;
+}
+
+}  // namespace
+
+TEST(Trigger, StripOnTheRightEdge) {
+    for (int corner : {0, 1}) {
+        EXPECT_EQ(DecideTriggerAction(Hidden(corner, 10, 1909)), TriggerAction::Nothing);
+        EXPECT_EQ(DecideTriggerAction(Hidden(corner, 10, 1910)), TriggerAction::PlaceAndShow);
+        EXPECT_EQ(DecideTriggerAction(Hidden(corner, 10, 1919)), TriggerAction::PlaceAndShow);
+        EXPECT_EQ(DecideTriggerAction(Hidden(corner, 10, 1920)), TriggerAction::Nothing);
+        // The whole height counts, whichever corner of the side.
+        EXPECT_EQ(DecideTriggerAction(Hidden(corner, 10, 1915, 0)), TriggerAction::PlaceAndShow);
+        EXPECT_EQ(DecideTriggerAction(Hidden(corner, 10, 1915, 1079)), TriggerAction::PlaceAndShow);
+    }
+    EXPECT_EQ(DecideTriggerAction(Hidden(0, 1, 1919)), TriggerAction::PlaceAndShow);
+    EXPECT_EQ(DecideTriggerAction(Hidden(0, 1, 1918)), TriggerAction::Nothing);
+}
+
+TEST(Trigger, StripOnTheLeftEdge) {
+    for (int corner : {2, 3}) {
+        EXPECT_EQ(DecideTriggerAction(Hidden(corner, 10, 0)), TriggerAction::PlaceAndShow);
+        EXPECT_EQ(DecideTriggerAction(Hidden(corner, 10, 9)), TriggerAction::PlaceAndShow);
+        EXPECT_EQ(DecideTriggerAction(Hidden(corner, 10, 10)), TriggerAction::Nothing);
+        EXPECT_EQ(DecideTriggerAction(Hidden(corner, 10, -1)), TriggerAction::Nothing);
+    }
+    EXPECT_EQ(DecideTriggerAction(Hidden(7, 10, 0)), TriggerAction::Nothing);
+}
+
+TEST(Trigger, StripBoundsRoundHalfToEven) {
+    // 1000.5 pixels wide: w rounds to 1000, w - 10 = 990.5 to 990.
+    const TriggerStrip strip = ComputeTriggerStrip(0, 10, 1000.5 * 15, 15);
+    EXPECT_EQ(strip.low, 990);
+    EXPECT_EQ(strip.high, 1000);
+}
+
+TEST(Trigger, DecisionTable) {
+    TriggerInputs off = Hidden(0, 10, 1915);
+    off.timerEnabled = false;
+    EXPECT_EQ(DecideTriggerAction(off), TriggerAction::Nothing);
+    EXPECT_EQ(DecideTriggerAction(Visible(1915, 800)), TriggerAction::Nothing);  // in strip, below panel
+    EXPECT_EQ(DecideTriggerAction(Visible(1800, 100)), TriggerAction::Nothing);  // over the panel
+    EXPECT_EQ(DecideTriggerAction(Visible(1000, 100)), TriggerAction::Hide);
+    EXPECT_EQ(DecideTriggerAction(Hidden(0, 10, 1000)), TriggerAction::Nothing);
+}
+
+TEST(Trigger, PanelEdgesLeftAndTopInsideRightAndBottomOutside) {
+    TriggerInputs in = Visible(0, 0);
+    in.windowPosition = 2;  // strip far away on the left
+    in.panelLeft = 500 * 15;
+    in.panelTop = 100 * 15;
+    const struct {
+        int x, y;
+        TriggerAction expected;
+    } cases[] = {{500, 200, TriggerAction::Nothing}, {499, 200, TriggerAction::Hide},
+                 {672, 200, TriggerAction::Nothing}, {673, 200, TriggerAction::Hide},
+                 {600, 100, TriggerAction::Nothing}, {600, 99, TriggerAction::Hide},
+                 {600, 548, TriggerAction::Nothing}, {600, 549, TriggerAction::Hide}};
+    for (const auto& c : cases) {
+        in.cursorX = c.x;
+        in.cursorY = c.y;
+        EXPECT_EQ(DecideTriggerAction(in), c.expected) << c.x << "," << c.y;
+    }
+}
+
+TEST(Trigger, UnknownCornerNeverShowsButStillHides) {
+    TriggerInputs in = Visible(0, 0);
+    in.windowPosition = 9;
+    in.cursorX = 10;
+    EXPECT_EQ(DecideTriggerAction(in), TriggerAction::Hide);
+}
+
+TEST(Trigger, TickPlacesThenShowsAndLeavesAVisiblePanelAlone) {
+    velmora::testing::PanelFixture f;
+    f.screen.x = 1915;
+    f.logic.Tick();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+    EXPECT_DOUBLE_EQ(f.panel.left, 1920 * 15 - 2595);
+    f.panel.calls.clear();
+    f.settings.WindowPosition = 1;  // a changed corner does not move a visible panel
+    f.logic.Tick();
+    EXPECT_TRUE(f.panel.calls.empty());
+    f.screen.x = 100;
+    f.logic.Tick();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"hide"}));
+    f.timer.enabled = false;
+    f.screen.x = 1915;
+    f.panel.calls.clear();
+    f.logic.Tick();
+    EXPECT_TRUE(f.panel.calls.empty());
+}

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "TempDir.h"
+#include "core/settings/SettingsFile.h"
+#include "platform/FileStore.h"
+#include "platform/ProcessSetup.h"
+
+using namespace velmora;
+using velmora::testing::ReadFile;
+using velmora::testing::TempDir;
+using velmora::testing::WriteFile;
+
+namespace {
+mode_t ModeOf(const std::string& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 07777;
+}
+}  // namespace
+
+TEST(PlatformFileStore, AShiftJisFileFromWindowsLoadsAndIsSavedAsUtf8) {
+    TempDir dir;
+    const std::string path = dir / "Velmora_me.ini";
+    // "[Item]\r\nItemName0=メモ帳\r\nItemPath0=C:\\メモ\\a.exe\r\n" in CP932.
+    WriteFile(path, "[Item]\r\nItemName0=\x83\x81\x83\x82\x92\xa0\r\nItemPath0=C:\\\x83\x81\x83\x82\\a.exe\r\n");
+    platform::SystemFileStore store;
+    SettingsFile file(path, store);
+    LoadedSettings loaded = file.Load(640);
+    ASSERT_EQ(loaded.items.size(), 1u);
+    EXPECT_EQ(loaded.items[0].label, "メモ帳");
+    EXPECT_EQ(loaded.items[0].target, "C:\\メモ\\a.exe");
+    ASSERT_TRUE(file.Save(loaded.settings, loaded.items).ok);
+    const std::string saved = ReadFile(path);
+    EXPECT_NE(saved.find("ItemName0=メモ帳\r\n"), std::string::npos);
+    SettingsFile again(path, store);
+    EXPECT_EQ(again.Load(640).items[0].target, "C:\\メモ\\a.exe");
+}
+
+TEST(PlatformFileStore, BytesThatAreNeitherUtf8NorShiftJisStillLoad) {
+    EXPECT_EQ(platform::SystemFileStore().DecodeLegacy("a\xff" "b"), "a\xEF\xBF\xBD" "b");
+}
+
+TEST(PlatformFileStore, NewFilesAreOwnerOnlyAndExistingOnesKeepTheirMode) {
+    TempDir dir;
+    platform::SystemFileStore store;
+    const std::string fresh = dir / "new.ini";
+    ASSERT_TRUE(store.WriteAtomic(fresh, "x=1\n").ok);
+    EXPECT_EQ(ModeOf(fresh), 0600u);
+    const std::string shared = dir / "shared.ini";
+    WriteFile(shared, "old");
+    ::chmod(shared.c_str(), 0644);
+    ASSERT_TRUE(store.WriteAtomic(shared, "new").ok);
+    EXPECT_EQ(ModeOf(shared), 0644u);
+    EXPECT_EQ(ReadFile(shared), "new");
+}
+
+TEST(PlatformFileStore, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryBehind) {
+    platform::PrepareProcess();  // a write past the size limit must fail, not kill us
+    TempDir dir;
+    platform::SystemFileStore store;
+    const std::string path = dir / "Velmora_me.ini";
+    WriteFile(path, "[Item]\nItemName0=keep\n");
+    rlimit old{};
+    ::getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 1024;
+    ::setrlimit(RLIMIT_FSIZE, &small);
+    const FileWriteResult result = store.WriteAtomic(path, std::string(1 << 20, 'x'));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_FALSE(result.ok);
+    EXPECT_FALSE(result.error.empty());
+    EXPECT_EQ(ReadFile(path), "[Item]\nItemName0=keep\n");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+    // Nor can a file be written where its folder does not exist.
+    EXPECT_FALSE(store.WriteAtomic(dir / "missing/x.ini", "x").ok);
+}
+
+TEST(PlatformFileStore, ADirectoryInTheFilesPlaceIsUnreadableAndKept) {
+    TempDir dir;
+    const std::string path = dir / "Velmora_me.ini";
+    std::filesystem::create_directory(path);
+    platform::SystemFileStore store;
+    EXPECT_EQ(store.Read(path).status, FileReadResult::Status::Failed);
+    EXPECT_EQ(store.Read(dir / "absent.ini").status, FileReadResult::Status::Missing);
+    SettingsFile file(path, store);
+    file.Load(640);
+    EXPECT_FALSE(file.Save(Settings{}, {{"a", "/a"}}).ok);
+    EXPECT_TRUE(std::filesystem::is_directory(path));
+}
+
+TEST(PlatformFileStore, ASymbolicLinkToTheSettingsStaysALink) {
+    TempDir dir;
+    const std::string real = dir / "real.ini";
+    const std::string link = dir / "Velmora_me.ini";
+    WriteFile(real, "[Config]\n");
+    std::filesystem::create_symlink(real, link);
+    ASSERT_TRUE(platform::SystemFileStore().WriteAtomic(link, "[Config]\nWindowPosition=2\n").ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFile(real), "[Config]\nWindowPosition=2\n");
+}
+
+// Runs a check as an ordinary account: root reads every file, which would hide what it checks.
+template <typename Check>
+void AsOrdinaryAccount(const std::filesystem::path& dir, Check check) {
+    if (::geteuid() != 0) {
+        check();
+        return;
+    }
+    constexpr uid_t kNobody = 65534;
+    ASSERT_EQ(::chown(dir.c_str(), kNobody, kNobody), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+        check();
+        ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the check failed as an ordinary account";
+}
+
+TEST(PlatformFileStore, AFileWithoutReadPermissionIsNeverOverwritten) {
+    TempDir dir;
+    const std::string path = dir / "Velmora_me.ini";
+    AsOrdinaryAccount(dir.path(), [&] {
+        WriteFile(path, "[Item]\nItemName0=mine\n");
+        ::chmod(path.c_str(), 0200);
+        platform::SystemFileStore store;
+        SettingsFile file(path, store);
+        EXPECT_TRUE(file.Load(640).items.empty());
+        EXPECT_FALSE(file.Save(Settings{}, {}).ok);
+        ::chmod(path.c_str(), 0600);
+        EXPECT_EQ(ReadFile(path), "[Item]\nItemName0=mine\n");
+    });
+}

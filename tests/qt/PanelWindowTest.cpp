@@ -1,0 +1,233 @@
+#include <memory>
+
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QUrl>
+
+#include "Fakes.h"
+#include "qt/ArgumentLabel.h"
+#include "qt/PanelWindow.h"
+#include "qt/ItemListWidget.h"
+
+using namespace velmora;
+using namespace velmora::testing;
+
+namespace {
+
+struct Panel {
+    Settings settings;
+    FakeScreen screen;
+    FakeMessages messages;
+    FakeShell shell;
+    FakeDialogs dialogs;
+    PanelWindow form;
+    PanelLogic logic{settings, {form, form.listControl(), screen, form}, {messages, shell, dialogs},
+                     {PathStyle::Posix, "/opt/velmora/", "Qt"}};
+
+    Panel() {
+        dialogs.timer = &form;
+        logic.Load();
+    }
+
+    void Add(const char* label, const char* target) { logic.AppendItem(label, target); }
+    QStringList Labels() const {
+        QStringList out;
+        for (int i = 0; i < form.list()->count(); ++i) out << form.list()->item(i)->text();
+        return out;
+    }
+};
+
+void Drop(QWidget* target, std::unique_ptr<QMimeData> mime, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(target, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(target, &drop);
+}
+
+std::unique_ptr<QMimeData> Files(const QStringList& paths) {
+    auto mime = std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    QString text;
+    for (const QString& p : paths) {
+        urls << QUrl::fromLocalFile(p);
+        text += QUrl::fromLocalFile(p).toString() + "\n";
+    }
+    mime->setUrls(urls);
+    mime->setText(text);  // as X11 file drags offer them
+    return mime;
+}
+
+std::unique_ptr<QMimeData> Text(const QString& text) {
+    auto mime = std::make_unique<QMimeData>();
+    mime->setText(text);
+    return mime;
+}
+
+}  // namespace
+
+class PanelWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void layoutFollowsTheDesignInPixels() {
+        Panel p;
+        QCOMPARE(p.form.size(), QSize(173, 449));
+        QVERIFY(p.form.windowFlags() & Qt::FramelessWindowHint);
+        QVERIFY(p.form.windowFlags() & Qt::WindowStaysOnTopHint);
+        QVERIFY((p.form.windowFlags() & Qt::Tool) == Qt::Tool);
+        QCOMPARE(p.form.list()->geometry(), QRect(4, 44, 165, 355));
+        QCOMPARE(p.form.exitButton()->text(), QString("終了(&E)"));
+        QCOMPARE(p.form.settingsButton()->text(), QString("設定(&C)"));
+        QCOMPARE(p.form.separatorButton()->text(), QString("空白(&S)"));
+        QCOMPARE(p.form.aboutButton()->text(), QString("？"));
+        QCOMPARE(p.form.argumentLabel()->text(), QString("引数 D&D"));
+        QCOMPARE(p.form.keyHelpLabel()->text(), QString("削除： DEL キー\n上へ： Alt+↑\n下へ： Alt+↓"));
+        QCOMPARE(p.form.keyHelpLabel()->geometry(), QRect(4, 400, 165, 45));
+        QVERIFY(!p.form.argumentLabel()->font().bold());
+        QCOMPARE(p.form.argumentLabel()->toolTip(),
+                 QString("ここにファイルやテキストをドラッグ＆ドロップすると、次回だけの引数に出来ます。"));
+        QCOMPARE(p.form.timer()->interval(), 250);
+        QVERIFY(p.form.timer()->isActive());
+        QCOMPARE(p.logic.BaseWidth(), 2595);
+        QCOMPARE(p.logic.BaseListWidth(), 2475);
+    }
+
+    void widthFactorsStretchOnlyTheListAndLines() {
+        Panel p;
+        const QRect buttonBefore = p.form.settingsButton()->geometry();
+        for (const auto& [factor, panel, list] : {std::tuple{2, 346, 338}, {4, 519, 511}, {1, 260, 252}, {0, 173, 165}}) {
+            p.settings.WindowWidth = factor;
+            p.logic.ChangeWindowWidth();
+            QCOMPARE(p.form.width(), panel);
+            QCOMPARE(p.form.height(), 449);
+            QCOMPARE(p.form.list()->width(), list);
+            QCOMPARE(p.form.borderX(), (panel - 1) * 15.0);
+            QCOMPARE(p.form.settingsButton()->geometry(), buttonBefore);
+        }
+    }
+
+    void tickShowsThePanelInItsCornerAndHidesIt() {
+        Panel p;
+        p.screen.widthTwips = 1280 * 15;
+        p.screen.heightTwips = 800 * 15;
+        p.screen.x = 1275;
+        p.logic.Tick();
+        QVERIFY(p.form.isVisible());
+        QCOMPARE(p.form.pos(), QPoint(1280 - 173, 0));
+        p.screen.x = 100;
+        p.logic.Tick();
+        QVERIFY(!p.form.isVisible());
+        p.settings.WindowPosition = 3;
+        p.screen.x = 3;
+        p.logic.Tick();
+        QCOMPARE(p.form.pos(), QPoint(0, 800 - 449));
+    }
+
+    void filesDroppedOnTheListBecomeItemsTextDoesNot() {
+        Panel p;
+        Drop(p.form.list()->viewport(), Files({"/usr/bin/env", "/home/me/My Music/"}));
+        QCOMPARE(p.Labels(), QStringList({"env", "My Music"}));
+        QCOMPARE(p.logic.List2().Text(1), std::string("/home/me/My Music/"));
+        Drop(p.form.list()->viewport(), Text("plain text"));
+        QCOMPARE(p.form.list()->count(), 2);
+    }
+
+    void dropsOnTheArgumentLabelArmExtendAndDisarm() {
+        Panel p;
+        Drop(p.form.argumentLabel(), Files({"/tmp/a.txt", "/tmp/My Docs/b.txt"}));
+        QVERIFY(p.form.argumentLabel()->font().bold());
+        QCOMPARE(p.form.argumentLabel()->toolTip(), QString("/tmp/a.txt \"/tmp/My Docs/b.txt\""));
+        Drop(p.form.argumentLabel(), Text("-v"), Qt::ControlModifier);
+        QCOMPARE(p.logic.OneShotArgs(), std::string("/tmp/a.txt \"/tmp/My Docs/b.txt\" -v"));
+        Drop(p.form.argumentLabel(), Text("-w"), Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(p.logic.OneShotArgs(), std::string("-w"));
+        QTest::mouseDClick(p.form.argumentLabel(), Qt::LeftButton);
+        QVERIFY(!p.logic.HasOneShotArgs());
+        QVERIFY(!p.form.argumentLabel()->font().bold());
+    }
+
+    void keysActOnReleaseWithTheWholeModifierMask() {
+        Panel p;
+        p.Add("a", "/a");
+        p.Add("b", "/b");
+        p.Add("c", "/c");
+        p.form.show();
+        p.form.list()->setCurrentRow(0);
+        QTest::keyClick(p.form.list(), Qt::Key_Down, Qt::AltModifier);
+        QCOMPARE(p.Labels(), QStringList({"b", "a", "c"}));
+        QCOMPARE(p.form.list()->currentRow(), 1);
+        QCOMPARE(p.form.list()->toolTip(), QString("/a"));
+        QTest::keyClick(p.form.list(), Qt::Key_Up, Qt::AltModifier | Qt::ShiftModifier);
+        QCOMPARE(p.Labels(), QStringList({"b", "a", "c"}));
+        QTest::keyClick(p.form.list(), Qt::Key_Delete, Qt::ShiftModifier);
+        QTest::keyClick(p.form.list(), Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(p.form.list()->count(), 3);
+        QTest::keyClick(p.form.list(), Qt::Key_Delete);
+        QCOMPARE(p.Labels(), QStringList({"b", "c"}));
+        QVERIFY(p.form.list()->selectedItems().isEmpty());
+        QCOMPARE(p.logic.List2().Text(1), std::string("/c"));
+        // A held key repeats its press, but only the real release acts.
+        p.form.list()->setCurrentRow(0);
+        QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, QString(), true);
+        QCoreApplication::sendEvent(p.form.list(), &repeat);
+        QCOMPARE(p.form.list()->count(), 2);
+    }
+
+    void separatorButtonInsertsAboveTheSelection() {
+        Panel p;
+        p.Add("a", "/a");
+        QTest::mouseClick(p.form.separatorButton(), Qt::LeftButton);
+        p.form.list()->setCurrentRow(0);
+        QTest::mouseClick(p.form.separatorButton(), Qt::LeftButton);
+        QCOMPARE(p.Labels(), QStringList({"--------------------", "a", "--------------------"}));
+    }
+
+    void doubleClickLaunchesTheSelectedItem() {
+        Panel p;
+        p.Add("sep", "");
+        p.Add("env", "\"/usr/bin/env\" -i");
+        p.form.show();
+        p.form.list()->setCurrentRow(0);
+        QTest::mouseDClick(p.form.list()->viewport(), Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(p.shell.calls.empty());
+        QVERIFY(p.form.isVisible());
+        p.form.list()->setCurrentRow(1);
+        QTest::mouseDClick(p.form.list()->viewport(), Qt::LeftButton, {}, QPoint(2, 100));
+        QCOMPARE(p.shell.calls.size(), size_t(1));
+        QCOMPARE(p.shell.calls[0].file, std::string("\"/usr/bin/env\""));
+        QCOMPARE(p.shell.calls[0].parameters, std::string("-i"));
+        QCOMPARE(p.shell.calls[0].directory, std::string("\"/usr/bin/"));
+        QVERIFY(!p.form.isVisible());
+    }
+
+    void rightClickKeepsTheSelectionAndEditsTheSelectedItem() {
+        Panel p;
+        p.Add("a", "/a");
+        p.Add("b", "/b");
+        p.form.show();
+        p.form.list()->setCurrentRow(0);
+        const QPoint overB = p.form.list()->visualItemRect(p.form.list()->item(1)).center();
+        QTest::mouseClick(p.form.list()->viewport(), Qt::RightButton, Qt::ShiftModifier, overB);
+        QVERIFY(p.dialogs.shownLabel.empty());
+        QTest::mouseClick(p.form.list()->viewport(), Qt::RightButton, {}, overB);
+        QCOMPARE(p.form.list()->currentRow(), 0);
+        QCOMPARE(p.dialogs.shownLabel, std::string("a"));
+        QCOMPARE(p.dialogs.timerWhileOpen, std::vector<bool>{false});
+        QVERIFY(p.form.timer()->isActive());
+    }
+
+    void exitButtonUnloadsOnce() {
+        Panel p;
+        int unloads = 0;
+        p.logic.onUnload = [&] { ++unloads; };
+        p.form.show();
+        QTest::mouseClick(p.form.exitButton(), Qt::LeftButton);
+        p.form.close();
+        QCOMPARE(unloads, 1);
+        QVERIFY(!p.form.timer()->isActive());
+    }
+};
+
+QTEST_MAIN(PanelWindowTest)
+#include "PanelWindowTest.moc"
