@@ -9,7 +9,7 @@ if ! velmora_install_packages g++-mingw-w64-x86-64-posix wine64; then
 fi
 # Debian keeps the 64-bit Wine loader off the PATH.
 loader=$(dpkg -L wine64 | grep -E '/wine64$' | head -n 1)
-cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake -DVELMORA_GUI=OFF \
+cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_CROSSCOMPILING_EMULATOR="$loader" >/dev/null
 cmake --build build-windows -j"$(nproc)"
 # No Mono or Gecko: the tests are plain console programs, and nothing may ask to download.

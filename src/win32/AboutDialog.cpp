@@ -1,0 +1,47 @@
+#include "win32/AboutDialog.h"
+
+#include "core/ui/Texts.h"
+#include "win32/Dpi.h"
+
+namespace velmora::win32 {
+
+namespace ui = layout::about;
+
+AboutDialog::AboutDialog(AboutDialogLogic& logic)
+    : ModalDialog(texts::kAboutTitle, ui::kClientWidth, ui::kClientHeight, ui::kFontPoints, ui::kKeys,
+                  [&logic](int index) { logic.OnButtonClick(index); }),
+      logic_(logic) {}
+
+AboutDialog::~AboutDialog() {
+    if (titleFont_ != nullptr) ::DeleteObject(titleFont_);
+}
+
+void AboutDialog::BuildControls() {
+    // In tab order: "戻る", then the credits.
+    AddControl(L"BUTTON", "", BS_GROUPBOX, 0, ui::kUpperFrame, -1);
+    AddButton(ui::Back, texts::kBackButton, InFrame(ui::kUpperFrame, ui::kBackButton));
+    AddControl(L"BUTTON", "", BS_GROUPBOX, 0, ui::kLowerFrame, -1);
+    AddControl(L"EDIT", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
+               InFrame(ui::kLowerFrame, ui::kCredits), kCredits);
+    HWND title = AddControl(L"STATIC", "", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | WS_BORDER, 0, ui::kTitle,
+                            kTitle);
+    titleFont_ = CreateGothicFont(ui::kTitleFontPoints);
+    ::SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
+    AddControl(L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | WS_BORDER, 0,
+               InFrame(ui::kUpperFrame, ui::kDescription), kDescription);
+}
+
+bool AboutDialog::OnCommand(int id, int code) {
+    if (id == kDescription && code == STN_DBLCLK) {
+        logic_.OnDescriptionDoubleClick();
+        return true;
+    }
+    return false;
+}
+
+void AboutDialog::SetTitleLine(const std::string& text) { SetText(::GetDlgItem(hwnd(), kTitle), text); }
+void AboutDialog::SetDescription(const std::string& text) { SetText(::GetDlgItem(hwnd(), kDescription), text); }
+void AboutDialog::SetCredits(const std::string& text) { SetText(::GetDlgItem(hwnd(), kCredits), text); }
+void AboutDialog::Close() { CloseDialog(); }
+
+}  // namespace velmora::win32

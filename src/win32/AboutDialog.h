@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/dialogs/AboutDialogLogic.h"
+#include "win32/ModalDialog.h"
+
+namespace velmora::win32 {
+
+// The About window "バージョン情報".
+class AboutDialog : public ModalDialog, public IAboutView {
+public:
+    enum ControlId { kTitle = 100, kDescription, kCredits };
+
+    explicit AboutDialog(AboutDialogLogic& logic);
+    ~AboutDialog() override;
+
+    void SetTitleLine(const std::string& text) override;
+    void SetDescription(const std::string& text) override;
+    void SetCredits(const std::string& text) override;
+    void Close() override;
+
+protected:
+    void BuildControls() override;
+    bool OnCommand(int id, int code) override;
+
+private:
+    AboutDialogLogic& logic_;
+    HFONT titleFont_ = nullptr;
+};
+
+}  // namespace velmora::win32

@@ -1,0 +1,125 @@
+#include "win32/DropTarget.h"
+
+#include <shellapi.h>
+
+#include "core/launch/OneShotArgs.h"
+#include "platform/WideText_windows.h"
+#include "win32/Win32Window.h"
+
+namespace velmora::win32 {
+
+namespace {
+
+// Holds a data object's medium for the length of a read.
+class Medium {
+public:
+    Medium(IDataObject* data, CLIPFORMAT format) {
+        FORMATETC etc{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+        ok_ = data != nullptr && data->GetData(&etc, &medium_) == S_OK && medium_.tymed == TYMED_HGLOBAL;
+    }
+    ~Medium() {
+        if (ok_) ::ReleaseStgMedium(&medium_);
+    }
+    Medium(const Medium&) = delete;
+    Medium& operator=(const Medium&) = delete;
+    HGLOBAL global() const { return ok_ ? medium_.hGlobal : nullptr; }
+
+private:
+    STGMEDIUM medium_{};
+    bool ok_ = false;
+};
+
+}  // namespace
+
+DropData ReadDataObject(IDataObject* data) {
+    DropData drop;
+    if (Medium files(data, CF_HDROP); files.global() != nullptr) {
+        drop.offersFiles = true;
+        if (auto* hdrop = static_cast<HDROP>(::GlobalLock(files.global()))) {
+            const UINT count = ::DragQueryFileW(hdrop, 0xFFFFFFFF, nullptr, 0);
+            for (UINT i = 0; i < count; ++i) {
+                std::wstring name(::DragQueryFileW(hdrop, i, nullptr, 0) + 1, L'\0');
+                name.resize(::DragQueryFileW(hdrop, i, name.data(), static_cast<UINT>(name.size())));
+                drop.files.push_back(platform::Narrow(name));
+            }
+            ::GlobalUnlock(files.global());
+        }
+    }
+    if (Medium text(data, CF_UNICODETEXT); text.global() != nullptr) {
+        if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(text.global()))) {
+            // The text ends at its NUL or at the end of the block, whichever comes first.
+            const std::size_t limit = ::GlobalSize(text.global()) / sizeof(wchar_t);
+            std::size_t length = 0;
+            while (length < limit && chars[length] != L'\0') ++length;
+            drop.text = platform::Narrow(std::wstring_view(chars, length));
+            ::GlobalUnlock(text.global());
+        }
+    }
+    return drop;
+}
+
+int DropModifiers(DWORD keyState) {
+    int mask = HeldModifiers();
+    if (::GetAsyncKeyState(VK_SHIFT) & 0x8000) mask |= kShiftMask;
+    if (::GetAsyncKeyState(VK_CONTROL) & 0x8000) mask |= kCtrlMask;
+    if (::GetAsyncKeyState(VK_MENU) & 0x8000) mask |= kAltMask;
+    if (keyState & MK_SHIFT) mask |= kShiftMask;
+    if (keyState & MK_CONTROL) mask |= kCtrlMask;
+    if (keyState & MK_ALT) mask |= kAltMask;
+    return mask;
+}
+
+DropTarget::DropTarget(HWND control, Handler handler) : control_(control), handler_(std::move(handler)) {
+    registered_ = ::RegisterDragDrop(control_, this) == S_OK;
+}
+
+DropTarget::~DropTarget() { Revoke(); }
+
+void DropTarget::Revoke() {
+    if (registered_) ::RevokeDragDrop(control_);
+    registered_ = false;
+}
+
+HRESULT DropTarget::QueryInterface(REFIID riid, void** object) {
+    if (riid == IID_IUnknown || riid == IID_IDropTarget) {
+        *object = static_cast<IDropTarget*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+// The object lives as long as its window; OLE's references only count.
+ULONG DropTarget::AddRef() { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
+ULONG DropTarget::Release() { return static_cast<ULONG>(::InterlockedDecrement(&references_)); }
+
+namespace {
+// While a modal dialog runs, its owner (the panel) is disabled and takes no drops either.
+bool Accepting(HWND control) { return ::IsWindowEnabled(::GetAncestor(control, GA_ROOT)) != FALSE; }
+}  // namespace
+
+HRESULT DropTarget::DragEnter(IDataObject*, DWORD, POINTL, DWORD* effect) {
+    *effect = Accepting(control_) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    return S_OK;
+}
+
+HRESULT DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
+    *effect = Accepting(control_) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    return S_OK;
+}
+
+HRESULT DropTarget::DragLeave() { return S_OK; }
+
+HRESULT DropTarget::Drop(IDataObject* data, DWORD keyState, POINTL, DWORD* effect) {
+    if (!Accepting(control_)) {
+        *effect = DROPEFFECT_NONE;
+        return S_OK;
+    }
+    *effect = DROPEFFECT_COPY;
+    const int modifiers = DropModifiers(keyState);
+    Win32Window::Guard([&] { handler_(ReadDataObject(data), modifiers); });
+    return S_OK;
+}
+
+}  // namespace velmora::win32

@@ -1,0 +1,71 @@
+#include "win32/Main.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "core/app/Session.h"
+#include "platform/Diagnostics.h"
+#include "platform/ExecutablePath.h"
+#include "platform/FileStore.h"
+#include "platform/ProcessSetup.h"
+#include "platform/ShellOpen.h"
+#include "platform/UserName.h"
+#include "win32/PanelWindow.h"
+#include "win32/Win32DialogHost.h"
+#include "win32/Win32MessageBox.h"
+#include "win32/Win32Screen.h"
+
+namespace velmora::win32 {
+
+int Main(const MainOptions& options) {
+    platform::PrepareProcess();
+    // Drops come through OLE; tooltips and visual styles through the common controls.
+    if (FAILED(::OleInitialize(nullptr))) return 1;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    StartupEnvironment env;
+    env.userName = platform::LoginName();
+    const platform::ExecutableLocation exe = platform::GetExecutableLocation();
+    env.executableDirectory = exe.directory;
+    env.executableBaseName = exe.baseName;
+    env.separator = platform::PathSeparator();
+    env.pathStyle = platform::NativePathStyle();
+    env.toolkit = "Win32 API";
+
+    platform::SystemFileStore store;
+    platform::SystemShell shell;
+    platform::SystemDiagnostics diagnostics;
+    Win32MessageBox messages;
+    Win32DialogHost dialogs;
+    Win32Screen screen;
+    int exitCode = 0;
+    {
+        PanelWindow panel;
+        messages.SetPanel(panel.hwnd());
+        dialogs.SetOwner(panel.hwnd());
+        Session session(env, {store, shell, messages, diagnostics, dialogs},
+                        {panel, panel.listControl(), screen, panel});
+        session.onFinished = [] { ::PostQuitMessage(0); };
+        panel.onEndSession = [&session] { session.UnloadForShutdown(); };
+        Win32Window::OnUncaughtException = [&diagnostics](const std::string& what) {
+            diagnostics.Report("Velmora: " + what);
+        };
+        if (options.quitWhenIdle) ::PostQuitMessage(0);
+
+        MSG message;
+        while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+            // Tab and the access keys of the panel's buttons, as in a dialog.
+            if (::IsWindow(panel.hwnd()) && ::IsDialogMessageW(panel.hwnd(), &message)) continue;
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        exitCode = static_cast<int>(message.wParam);
+        Win32Window::OnUncaughtException = {};
+    }
+    ::OleUninitialize();
+    return exitCode;
+}
+
+}  // namespace velmora::win32

@@ -1,0 +1,217 @@
+#include "win32/PanelWindow.h"
+
+#include "core/ui/Layout.h"
+#include "core/ui/Texts.h"
+#include "win32/Dpi.h"
+
+namespace velmora::win32 {
+
+namespace panel = layout::panel;
+
+namespace {
+constexpr UINT_PTR kTimerId = 1;
+}
+
+PanelWindow::PanelWindow() {
+    const RECT rect{0, 0, TwipsToPixelsX(panel::kWidth), TwipsToPixelsY(panel::kHeight)};
+    Create(L"VelmoraPanel", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, rect, nullptr);
+    font_ = CreateGothicFont(layout::kFontPoints);
+    boldFont_ = CreateGothicFont(layout::kFontPoints, true);
+    toolTip_ = std::make_unique<ToolTipWindow>(hwnd());
+    BuildControls();
+    SetEnabled(true);
+    borderX_ = TwipsPerPixelX() * (TwipsToPixelsX(panel::kWidth) - 1);
+}
+
+PanelWindow::~PanelWindow() {
+    if (listDrop_) listDrop_->Revoke();
+    if (argumentDrop_) argumentDrop_->Revoke();
+    if (hwnd() != nullptr) ::DestroyWindow(hwnd());
+    ::DeleteObject(font_);
+    ::DeleteObject(boldFont_);
+}
+
+void PanelWindow::BuildControls() {
+    HWND self = hwnd();
+    // In tab order: the list, the three buttons, the About button.
+    HWND list = CreateControl(self, L"LISTBOX", "",
+                              WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_CLIPSIBLINGS,
+                              WS_EX_CLIENTEDGE, ToPixelRect(panel::kList), kList);
+    const auto button = [&](const char* caption, const TwipRect& place, int id) {
+        return CreateControl(self, L"BUTTON", caption, BS_PUSHBUTTON | WS_TABSTOP, 0,
+                             ToPixelRect(InFrame(panel::kButtonBar, place)), id);
+    };
+    button(texts::kExitButton, panel::kExitButton, kExit);
+    button(texts::kSettingsButton, panel::kSettingsButton, kSettings);
+    button(texts::kSeparatorButton, panel::kSeparatorButton, kSeparator);
+    HWND about = CreateControl(self, L"BUTTON", texts::kAboutButton, BS_PUSHBUTTON | WS_TABSTOP, 0,
+                               ToPixelRect(InFrame(panel::kAboutFrame, panel::kAboutButton)), kAbout);
+    HWND argument = CreateControl(self, L"STATIC", texts::kArgumentLabel,
+                                  SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER, 0,
+                                  ToPixelRect(InFrame(panel::kButtonBar, panel::kArgumentLabel)), kArgument);
+    // The key help lies under the About button and does not paint over it.
+    HWND keyHelp = CreateControl(self, L"STATIC", "", SS_LEFT | SS_NOPREFIX | WS_BORDER | WS_CLIPSIBLINGS, 0,
+                                 ToPixelRect(panel::kKeyHelp), kKeyHelp);
+    ::SetWindowPos(keyHelp, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    (void)about;
+    for (HWND child = ::GetWindow(self, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+
+    list_ = std::make_unique<Win32ListControl>(list, *toolTip_);
+    toolTip_->Add(argument);
+    listDrop_ = std::make_unique<DropTarget>(list, [this](const DropData& data, int) {
+        if (list_->events.drop) list_->events.drop(data);
+    });
+    argumentDrop_ = std::make_unique<DropTarget>(argument, [this](const DropData& data, int modifiers) {
+        if (events.argumentDrop) events.argumentDrop(data, modifiers);
+    });
+}
+
+void PanelWindow::Raise(const std::function<void()>& event) {
+    if (event) event();
+}
+
+LRESULT PanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND: {
+            const WORD code = HIWORD(wParam);
+            switch (LOWORD(wParam)) {
+                case kList: list_->OnNotify(code); break;
+                case kExit: if (code == BN_CLICKED) Raise(events.exitClick); break;
+                case kSettings: if (code == BN_CLICKED) Raise(events.settingsClick); break;
+                case kSeparator: if (code == BN_CLICKED) Raise(events.separatorClick); break;
+                case kAbout: if (code == BN_CLICKED) Raise(events.aboutClick); break;
+                case kArgument: if (code == STN_DBLCLK) Raise(events.argumentDoubleClick); break;
+                default: break;
+            }
+            return 0;
+        }
+        case WM_TIMER:
+            if (wParam == kTimerId && timerEnabled_) Raise(tick);
+            return 0;
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam) Raise(onEndSession);
+            return 0;
+        case WM_DESTROY:
+            ::KillTimer(hwnd(), kTimerId);
+            timerEnabled_ = false;
+            if (listDrop_) listDrop_->Revoke();
+            if (argumentDrop_) argumentDrop_->Revoke();
+            Raise(events.closed);
+            return 0;
+        default:
+            return Win32Window::HandleMessage(message, wParam, lParam);
+    }
+}
+
+void PanelWindow::Paint() {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(hwnd(), &ps);
+    HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
+    const int x = TwipsToPixelsX(borderX_);
+    const int bottom = TwipsToPixelsY(panel::kBottomLineY);
+    const POINT outline[] = {{0, 0}, {x, 0}, {x, bottom}, {0, bottom}, {0, 0}};
+    ::Polyline(dc, outline, 5);
+    ::SetPixel(dc, x, bottom, RGB(0, 0, 0));
+    ::SelectObject(dc, old);
+    ::EndPaint(hwnd(), &ps);
+}
+
+RECT PanelWindow::WindowRect() const {
+    RECT r{};
+    ::GetWindowRect(hwnd(), &r);
+    return r;
+}
+
+double PanelWindow::Width() const {
+    const RECT r = WindowRect();
+    return (r.right - r.left) * TwipsPerPixelX();
+}
+
+void PanelWindow::SetWidth(double twips) {
+    const RECT r = WindowRect();
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, TwipsToPixelsX(twips), r.bottom - r.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+double PanelWindow::Height() const {
+    const RECT r = WindowRect();
+    return (r.bottom - r.top) * TwipsPerPixelY();
+}
+
+double PanelWindow::Left() const { return WindowRect().left * TwipsPerPixelX(); }
+double PanelWindow::Top() const { return WindowRect().top * TwipsPerPixelY(); }
+
+void PanelWindow::SetLeft(double twips) {
+    ::SetWindowPos(hwnd(), nullptr, TwipsToPixelsX(twips), WindowRect().top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PanelWindow::SetTop(double twips) {
+    ::SetWindowPos(hwnd(), nullptr, WindowRect().left, TwipsToPixelsY(twips), 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool PanelWindow::IsVisible() const { return ::IsWindowVisible(hwnd()) != FALSE; }
+
+void PanelWindow::Show() {
+    // Appearing under the pointer must not take the keyboard from the window being worked in.
+    ::SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void PanelWindow::Hide() { ::ShowWindow(hwnd(), SW_HIDE); }
+
+void PanelWindow::MakeTopmost() {
+    ::SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+double PanelWindow::ListWidth() const {
+    RECT r{};
+    ::GetWindowRect(list_->hwnd(), &r);
+    return (r.right - r.left) * TwipsPerPixelX();
+}
+
+void PanelWindow::SetListWidth(double twips) {
+    RECT r{};
+    ::GetWindowRect(list_->hwnd(), &r);
+    ::SetWindowPos(list_->hwnd(), nullptr, 0, 0, TwipsToPixelsX(twips), r.bottom - r.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void PanelWindow::SetBorderX(double twips) {
+    borderX_ = twips;
+    ::InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void PanelWindow::SetKeyHelp(const std::string& text) { SetText(control(kKeyHelp), text); }
+
+void PanelWindow::SetArgumentLabelLook(bool bold, const std::string& toolTip) {
+    argumentBold_ = bold;
+    argumentToolTip_ = toolTip;
+    HWND label = control(kArgument);
+    ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(bold ? boldFont_ : font_), TRUE);
+    toolTip_->SetText(label, toolTip);
+}
+
+void PanelWindow::Unload() {
+    if (hwnd() != nullptr) ::DestroyWindow(hwnd());
+}
+
+bool PanelWindow::Enabled() const { return timerEnabled_; }
+
+void PanelWindow::SetEnabled(bool enabled) {
+    timerEnabled_ = enabled;
+    if (enabled) {
+        ::SetTimer(hwnd(), kTimerId, layout::panel::kTickIntervalMs, nullptr);
+    } else {
+        ::KillTimer(hwnd(), kTimerId);
+    }
+}
+
+}  // namespace velmora::win32

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/dialogs/SettingsDialogLogic.h"
+#include "win32/ModalDialog.h"
+
+namespace velmora::win32 {
+
+// The settings dialog "設定": corner, trigger strip thickness, width factor.
+class SettingsDialog : public ModalDialog, public ISettingsView {
+public:
+    enum ControlId { kCornerList = 100, kPixelBox, kWidthList };
+
+    explicit SettingsDialog(SettingsDialogLogic& logic);
+
+    int CornerIndex() const override;
+    void SetCornerIndex(int index) override;
+    std::string PixelText() const override;
+    void SetPixelText(const std::string& text) override;
+    int WidthIndex() const override;
+    void SetWidthIndex(int index) override;
+    void FocusPixelText() override;
+    void Close() override;
+
+protected:
+    void BuildControls() override;
+
+private:
+    SettingsDialogLogic& logic_;
+};
+
+}  // namespace velmora::win32

@@ -1,0 +1,44 @@
+#include "win32/ToolTipWindow.h"
+
+#include <commctrl.h>
+
+#include "platform/WideText_windows.h"
+
+namespace velmora::win32 {
+
+namespace {
+TTTOOLINFOW ToolFor(HWND owner, HWND control) {
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = owner;
+    info.uId = reinterpret_cast<UINT_PTR>(control);
+    return info;
+}
+}  // namespace
+
+ToolTipWindow::ToolTipWindow(HWND owner)
+    : owner_(owner),
+      tip_(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                             ::GetModuleHandleW(nullptr), nullptr)) {
+    // Long targets wrap instead of running off the screen.
+    ::SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 600);
+}
+
+ToolTipWindow::~ToolTipWindow() { ::DestroyWindow(tip_); }
+
+void ToolTipWindow::Add(HWND control) {
+    TTTOOLINFOW info = ToolFor(owner_, control);
+    info.lpszText = const_cast<wchar_t*>(L"");
+    ::SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void ToolTipWindow::SetText(HWND control, const std::string& text) {
+    const std::wstring wide = platform::Widen(text);
+    TTTOOLINFOW info = ToolFor(owner_, control);
+    info.lpszText = const_cast<wchar_t*>(wide.c_str());
+    ::SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+}  // namespace velmora::win32

@@ -1,0 +1,21 @@
+#include "win32/Win32Screen.h"
+
+#include <windows.h>
+
+#include "win32/Dpi.h"
+
+namespace velmora::win32 {
+
+double Win32Screen::WidthTwips() const { return ::GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX(); }
+double Win32Screen::HeightTwips() const { return ::GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY(); }
+double Win32Screen::TwipsPerPixelX() const { return win32::TwipsPerPixelX(); }
+double Win32Screen::TwipsPerPixelY() const { return win32::TwipsPerPixelY(); }
+
+std::pair<int, int> Win32Screen::CursorPos() const {
+    // The result is not examined: a failed query leaves (0, 0).
+    POINT p{0, 0};
+    ::GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+}  // namespace velmora::win32

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/panel/PanelView.h"
+
+namespace velmora::win32 {
+
+// The primary screen and the cursor, read afresh on every call.
+class Win32Screen : public IScreen {
+public:
+    double WidthTwips() const override;
+    double HeightTwips() const override;
+    double TwipsPerPixelX() const override;
+    double TwipsPerPixelY() const override;
+    std::pair<int, int> CursorPos() const override;
+};
+
+}  // namespace velmora::win32

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace velmora::win32 {
+
+// A window bound to its C++ object at WM_NCCREATE. Messages go to HandleMessage; no exception
+// leaves the window procedure (unwinding through the system's frames is undefined): one that
+// reaches it is reported through OnUncaughtException and the message gets the default answer.
+class Win32Window {
+public:
+    Win32Window() = default;
+    virtual ~Win32Window();
+    Win32Window(const Win32Window&) = delete;
+    Win32Window& operator=(const Win32Window&) = delete;
+
+    HWND hwnd() const { return hwnd_; }
+
+    // Where an exception that reached a window or dialog procedure is reported.
+    static std::function<void(const std::string& what)> OnUncaughtException;
+    // Runs f; an exception from it goes to OnUncaughtException.
+    static void Guard(const std::function<void()>& f);
+
+protected:
+    // Registers the class once and creates the window with this object bound to it.
+    void Create(const wchar_t* className, DWORD style, DWORD exStyle, const RECT& rect, HWND parent);
+    virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+};
+
+// Subclasses a control: every message goes to handler first, which returns true when it
+// handled the message (result in *result); the rest go to the control's own procedure.
+using SubclassHandler = std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT* result)>;
+void Subclass(HWND control, SubclassHandler* handler);
+
+// A child control of a system class.
+HWND CreateControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style,
+                   DWORD exStyle, const RECT& pixels, int id);
+
+void SetText(HWND window, const std::string& utf8);
+std::string GetText(HWND window);
+
+// Shift 1, Ctrl 2, Alt 4, as held now (for the message being handled).
+int HeldModifiers();
+
+}  // namespace velmora::win32
