@@ -1,17 +1,35 @@
 #!/usr/bin/env bash
-# Cross-builds the core, the Windows platform layer and their tests for Windows x86-64 with
-# mingw-w64, and runs the tests under Wine.
+# Cross-builds Velmora.exe (the Win32 front end), the core, the Windows platform layer and their
+# tests for Windows x86-64 with mingw-w64, and runs them under Wine: the core's and the platform
+# layer's unit tests, the Win32 windows' tests, and Velmora.exe end to end on a virtual X display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-if ! velmora_install_packages g++-mingw-w64-x86-64-posix wine64; then
+if ! velmora_install_packages g++-mingw-w64-x86-64-posix wine64 "${VELMORA_PACKAGES[@]}"; then
     velmora_cannot_run "the Windows tests need g++-mingw-w64-x86-64-posix and wine64, which could not be installed."
 fi
-# Debian keeps the 64-bit Wine loader off the PATH.
-loader=$(dpkg -L wine64 | grep -E '/wine64$' | head -n 1)
-cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_CROSSCOMPILING_EMULATOR="$loader" >/dev/null
+. scripts/wine.sh
+. scripts/xvfb.sh
+
+# The X drag source of the drop tests comes from the Linux build.
+if [ ! -x build/tests/e2e/velmora_drag_source ]; then
+    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build build -j"$(nproc)" --target velmora_drag_source
+fi
+cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$VELMORA_WINE" \
+    -DVELMORA_DRAG_SOURCE="$PWD/build/tests/e2e/velmora_drag_source" >/dev/null
 cmake --build build-windows -j"$(nproc)"
-# No Mono or Gecko: the tests are plain console programs, and nothing may ask to download.
-export WINEPREFIX="$PWD/build-windows/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+# A private prefix with the settings the tests rely on (unmanaged windows, Japanese fonts, 96 DPI).
+velmora_wine_prefix "$PWD/build-windows/wineprefix"
+velmora_wine_dpi 96
+# The window tests need a display of their own; the end-to-end tests start theirs.
+work=$(mktemp -d)
+VELMORA_XVFB_PID=
+trap '[ -n "$VELMORA_XVFB_PID" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null; "$VELMORA_WINESERVER" -k 2>/dev/null; rm -rf "$work"' EXIT
+velmora_start_xvfb "$work"
 ctest --test-dir build-windows --output-on-failure
+echo "Screenshots of the Windows panel and its dialogs: $PWD/build-windows/screenshots"
+echo "== Windows: the distribution zip"
+scripts/package-windows.sh

@@ -84,10 +84,24 @@ FileWriteResult SystemFileStore::WriteAtomic(const std::string& path, const std:
         ::DeleteFileW(temp.c_str());
         return {false, SystemErrorText(::GetLastError())};
     }
-    if (!::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    // An existing file is replaced keeping its attributes and access rights, as the POSIX store
+    // keeps the file's mode; a new one is moved into place.
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    const bool replaced =
+        exists ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                                nullptr) != 0
+               : ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    if (!replaced) {
         const DWORD error = ::GetLastError();
         ::DeleteFileW(temp.c_str());
         return {false, SystemErrorText(error)};
+    }
+    // ReplaceFileW keeps them on Windows; Wine's does not, so they are put back where lost.
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (exists && (::GetFileAttributesW(target.c_str()) & kKept) != (attributes & kKept)) {
+        ::SetFileAttributesW(target.c_str(), attributes & (kKept | FILE_ATTRIBUTE_READONLY));
     }
     return {true, {}};
 }

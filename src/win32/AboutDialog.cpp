@@ -8,8 +8,8 @@ namespace velmora::win32 {
 namespace ui = layout::about;
 
 AboutDialog::AboutDialog(AboutDialogLogic& logic)
-    : ModalDialog(texts::kAboutTitle, ui::kClientWidth, ui::kClientHeight, ui::kFontPoints, ui::kKeys,
-                  [&logic](int index) { logic.OnButtonClick(index); }),
+    : ModalDialog(texts::kAboutTitle, ui::kClientWidth, ui::kClientHeight, ui::kFontPoints,
+                  ui::kKeys, [&logic](int index) { logic.OnButtonClick(index); }),
       logic_(logic) {}
 
 AboutDialog::~AboutDialog() {
@@ -21,10 +21,10 @@ void AboutDialog::BuildControls() {
     AddControl(L"BUTTON", "", BS_GROUPBOX, 0, ui::kUpperFrame, -1);
     AddButton(ui::Back, texts::kBackButton, InFrame(ui::kUpperFrame, ui::kBackButton));
     AddControl(L"BUTTON", "", BS_GROUPBOX, 0, ui::kLowerFrame, -1);
-    AddControl(L"EDIT", "", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
+    AddControl(L"EDIT", "", ES_MULTILINE | ES_READONLY | WS_TABSTOP, WS_EX_CLIENTEDGE,
                InFrame(ui::kLowerFrame, ui::kCredits), kCredits);
-    HWND title = AddControl(L"STATIC", "", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | WS_BORDER, 0, ui::kTitle,
-                            kTitle);
+    HWND title = AddControl(L"STATIC", "", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | WS_BORDER, 0,
+                            ui::kTitle, kTitle);
     titleFont_ = CreateGothicFont(ui::kTitleFontPoints);
     ::SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
     AddControl(L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | WS_BORDER, 0,
@@ -39,9 +39,15 @@ bool AboutDialog::OnCommand(int id, int code) {
     return false;
 }
 
-void AboutDialog::SetTitleLine(const std::string& text) { SetText(::GetDlgItem(hwnd(), kTitle), text); }
-void AboutDialog::SetDescription(const std::string& text) { SetText(::GetDlgItem(hwnd(), kDescription), text); }
-void AboutDialog::SetCredits(const std::string& text) { SetText(::GetDlgItem(hwnd(), kCredits), text); }
+void AboutDialog::SetTitleLine(const std::string& text) {
+    SetText(::GetDlgItem(hwnd(), kTitle), text);
+}
+void AboutDialog::SetDescription(const std::string& text) {
+    SetText(::GetDlgItem(hwnd(), kDescription), text);
+}
+void AboutDialog::SetCredits(const std::string& text) {
+    SetText(::GetDlgItem(hwnd(), kCredits), text);
+}
 void AboutDialog::Close() { CloseDialog(); }
 
 }  // namespace velmora::win32

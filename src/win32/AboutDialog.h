@@ -7,7 +7,7 @@ namespace velmora::win32 {
 
 // The About window "バージョン情報".
 class AboutDialog : public ModalDialog, public IAboutView {
-public:
+  public:
     enum ControlId { kTitle = 100, kDescription, kCredits };
 
     explicit AboutDialog(AboutDialogLogic& logic);
@@ -18,11 +18,11 @@ public:
     void SetCredits(const std::string& text) override;
     void Close() override;
 
-protected:
+  protected:
     void BuildControls() override;
     bool OnCommand(int id, int code) override;
 
-private:
+  private:
     AboutDialogLogic& logic_;
     HFONT titleFont_ = nullptr;
 };

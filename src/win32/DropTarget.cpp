@@ -12,10 +12,11 @@ namespace {
 
 // Holds a data object's medium for the length of a read.
 class Medium {
-public:
+  public:
     Medium(IDataObject* data, CLIPFORMAT format) {
         FORMATETC etc{format, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-        ok_ = data != nullptr && data->GetData(&etc, &medium_) == S_OK && medium_.tymed == TYMED_HGLOBAL;
+        ok_ = data != nullptr && data->GetData(&etc, &medium_) == S_OK &&
+              medium_.tymed == TYMED_HGLOBAL;
     }
     ~Medium() {
         if (ok_) ::ReleaseStgMedium(&medium_);
@@ -24,7 +25,7 @@ public:
     Medium& operator=(const Medium&) = delete;
     HGLOBAL global() const { return ok_ ? medium_.hGlobal : nullptr; }
 
-private:
+  private:
     STGMEDIUM medium_{};
     bool ok_ = false;
 };
@@ -39,7 +40,8 @@ DropData ReadDataObject(IDataObject* data) {
             const UINT count = ::DragQueryFileW(hdrop, 0xFFFFFFFF, nullptr, 0);
             for (UINT i = 0; i < count; ++i) {
                 std::wstring name(::DragQueryFileW(hdrop, i, nullptr, 0) + 1, L'\0');
-                name.resize(::DragQueryFileW(hdrop, i, name.data(), static_cast<UINT>(name.size())));
+                name.resize(
+                    ::DragQueryFileW(hdrop, i, name.data(), static_cast<UINT>(name.size())));
                 drop.files.push_back(platform::Narrow(name));
             }
             ::GlobalUnlock(files.global());
@@ -69,7 +71,8 @@ int DropModifiers(DWORD keyState) {
     return mask;
 }
 
-DropTarget::DropTarget(HWND control, Handler handler) : control_(control), handler_(std::move(handler)) {
+DropTarget::DropTarget(HWND control, Handler handler)
+    : control_(control), handler_(std::move(handler)) {
     registered_ = ::RegisterDragDrop(control_, this) == S_OK;
 }
 

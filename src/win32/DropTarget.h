@@ -17,7 +17,7 @@ int DropModifiers(DWORD keyState);
 
 // An OLE drop target for one control: every drop is offered as a copy and handed on.
 class DropTarget : public IDropTarget {
-public:
+  public:
     using Handler = std::function<void(const DropData& data, int modifiers)>;
 
     // Registers the control for drops; Revoke() undoes it before the control goes away.
@@ -28,12 +28,14 @@ public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
     ULONG STDMETHODCALLTYPE AddRef() override;
     ULONG STDMETHODCALLTYPE Release() override;
-    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override;
+    HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keyState, POINTL point,
+                                        DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keyState, POINTL point, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragLeave() override;
-    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keyState, POINTL point, DWORD* effect) override;
+    HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keyState, POINTL point,
+                                   DWORD* effect) override;
 
-private:
+  private:
     HWND control_;
     Handler handler_;
     LONG references_ = 1;

@@ -7,8 +7,8 @@ namespace velmora::win32 {
 namespace ui = layout::item;
 
 ItemDialog::ItemDialog(ItemDialogLogic& logic)
-    : ModalDialog(texts::kItemTitle, ui::kClientWidth, ui::kClientHeight, layout::kFontPoints, ui::kKeys,
-                  [&logic](int index) { logic.OnButtonClick(index); }) {}
+    : ModalDialog(texts::kItemTitle, ui::kClientWidth, ui::kClientHeight, layout::kFontPoints,
+                  ui::kKeys, [&logic](int index) { logic.OnButtonClick(index); }) {}
 
 void ItemDialog::BuildControls() {
     // In tab order: label box, target box, "変更(&U)", "中断(&A)", "コピー生成(&D)".
@@ -18,13 +18,18 @@ void ItemDialog::BuildControls() {
     AddTextBox(ui::kTargetBox, kTargetBox);
     AddButton(ui::Change, texts::kChangeButton, InFrame(ui::kRightFrame, ui::kChangeButton));
     AddButton(ui::Abort, texts::kAbortButton, InFrame(ui::kRightFrame, ui::kAbortButton));
-    AddButton(ui::Duplicate, texts::kDuplicateButton, InFrame(ui::kLeftFrame, ui::kDuplicateButton));
+    AddButton(ui::Duplicate, texts::kDuplicateButton,
+              InFrame(ui::kLeftFrame, ui::kDuplicateButton));
 }
 
 std::string ItemDialog::LabelText() const { return GetText(::GetDlgItem(hwnd(), kLabelBox)); }
-void ItemDialog::SetLabelText(const std::string& text) { SetText(::GetDlgItem(hwnd(), kLabelBox), text); }
+void ItemDialog::SetLabelText(const std::string& text) {
+    SetText(::GetDlgItem(hwnd(), kLabelBox), text);
+}
 std::string ItemDialog::TargetText() const { return GetText(::GetDlgItem(hwnd(), kTargetBox)); }
-void ItemDialog::SetTargetText(const std::string& text) { SetText(::GetDlgItem(hwnd(), kTargetBox), text); }
+void ItemDialog::SetTargetText(const std::string& text) {
+    SetText(::GetDlgItem(hwnd(), kTargetBox), text);
+}
 
 void ItemDialog::DisableTarget() {
     // A disabled, read-only box is painted with the window's own background.
@@ -33,7 +38,9 @@ void ItemDialog::DisableTarget() {
     ::EnableWindow(box, FALSE);
 }
 
-bool ItemDialog::TargetEnabled() const { return ::IsWindowEnabled(::GetDlgItem(hwnd(), kTargetBox)) != FALSE; }
+bool ItemDialog::TargetEnabled() const {
+    return ::IsWindowEnabled(::GetDlgItem(hwnd(), kTargetBox)) != FALSE;
+}
 
 void ItemDialog::Focus(int id) {
     HWND box = ::GetDlgItem(hwnd(), id);

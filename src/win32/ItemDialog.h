@@ -7,7 +7,7 @@ namespace velmora::win32 {
 
 // The item dialog "情報変更": label and target of one item.
 class ItemDialog : public ModalDialog, public IItemView {
-public:
+  public:
     enum ControlId { kLabelBox = 100, kTargetBox };
 
     explicit ItemDialog(ItemDialogLogic& logic);
@@ -22,10 +22,10 @@ public:
     void FocusTarget() override;
     void Close() override;
 
-protected:
+  protected:
     void BuildControls() override;
 
-private:
+  private:
     void Focus(int id);
 };
 

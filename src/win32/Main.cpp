@@ -1,6 +1,8 @@
 #include "win32/Main.h"
 
+// windows.h comes before every other Windows header.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <ole2.h>
 

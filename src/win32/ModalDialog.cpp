@@ -8,8 +8,9 @@ namespace velmora::win32 {
 
 std::function<void(ModalDialog&)> ModalDialog::onOpened;
 
-ModalDialog::ModalDialog(const char* title, double clientWidth, double clientHeight, double fontPoints,
-                         layout::DialogKeys keys, std::function<void(int)> onButton)
+ModalDialog::ModalDialog(const char* title, double clientWidth, double clientHeight,
+                         double fontPoints, layout::DialogKeys keys,
+                         std::function<void(int)> onButton)
     : title_(title),
       clientWidth_(clientWidth),
       clientHeight_(clientHeight),
@@ -30,8 +31,8 @@ void ModalDialog::Run(HWND owner, std::function<void()> loaded) {
     } dialog{};
     dialog.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     dialog.header.dwExtendedStyle = WS_EX_DLGMODALFRAME | WS_EX_TOPMOST;
-    ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialog.header, owner, &ModalDialog::DialogProc,
-                              reinterpret_cast<LPARAM>(this));
+    ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), &dialog.header, owner,
+                              &ModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
     hwnd_ = nullptr;
 }
 
@@ -41,8 +42,8 @@ void ModalDialog::CloseDialog() {
 
 bool ModalDialog::OnCommand(int, int) { return false; }
 
-HWND ModalDialog::AddControl(const wchar_t* className, const std::string& text, DWORD style, DWORD exStyle,
-                             const TwipRect& place, int id) {
+HWND ModalDialog::AddControl(const wchar_t* className, const std::string& text, DWORD style,
+                             DWORD exStyle, const TwipRect& place, int id) {
     HWND control = CreateControl(hwnd_, className, text, style, exStyle, ToPixelRect(place), id);
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     return control;
@@ -54,9 +55,11 @@ HWND ModalDialog::AddButton(int index, const char* caption, const TwipRect& plac
 }
 
 HWND ModalDialog::AddTextBox(const TwipRect& place, int id, DWORD style) {
-    HWND box = AddControl(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | style, WS_EX_CLIENTEDGE, place, id);
+    HWND box =
+        AddControl(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP | style, WS_EX_CLIENTEDGE, place, id);
     auto handler = std::make_unique<SubclassHandler>(
-        [selectOnClick = false](HWND edit, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) mutable {
+        [selectOnClick = false](HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                LRESULT* result) mutable {
             if (message == WM_SETFOCUS) {
                 *result = ::DefSubclassProc(edit, message, wParam, lParam);
                 ::SendMessageW(edit, EM_SETSEL, 0, -1);
@@ -87,7 +90,8 @@ void ModalDialog::Initialise() {
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
     ::SetWindowPos(hwnd_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
     BuildControls();
     // The first control in tab order has the focus.
     if (HWND first = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE)) ::SetFocus(first);

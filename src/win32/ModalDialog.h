@@ -18,7 +18,7 @@ namespace velmora::win32 {
 // rules; the handler closes the dialog through CloseDialog. No exception leaves the dialog
 // procedure.
 class ModalDialog {
-public:
+  public:
     static constexpr int kFirstButtonId = 1000;
 
     ModalDialog(const char* title, double clientWidth, double clientHeight, double fontPoints,
@@ -37,7 +37,7 @@ public:
     // Called for every dialog once it is loaded, before it is shown (tests hook in here).
     static std::function<void(ModalDialog&)> onOpened;
 
-protected:
+  protected:
     virtual void BuildControls() = 0;
     // Notifications other than button clicks; true when handled.
     virtual bool OnCommand(int id, int code);
@@ -48,7 +48,7 @@ protected:
     // A text box that selects its whole text whenever it gets the focus.
     HWND AddTextBox(const TwipRect& place, int id, DWORD style = 0);
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Initialise();

@@ -14,7 +14,8 @@ constexpr UINT_PTR kTimerId = 1;
 
 PanelWindow::PanelWindow() {
     const RECT rect{0, 0, TwipsToPixelsX(panel::kWidth), TwipsToPixelsY(panel::kHeight)};
-    Create(L"VelmoraPanel", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, rect, nullptr);
+    Create(L"VelmoraPanel", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, rect,
+           nullptr);
     font_ = CreateGothicFont(layout::kFontPoints);
     boldFont_ = CreateGothicFont(layout::kFontPoints, true);
     toolTip_ = std::make_unique<ToolTipWindow>(hwnd());
@@ -34,9 +35,10 @@ PanelWindow::~PanelWindow() {
 void PanelWindow::BuildControls() {
     HWND self = hwnd();
     // In tab order: the list, the three buttons, the About button.
-    HWND list = CreateControl(self, L"LISTBOX", "",
-                              WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_CLIPSIBLINGS,
-                              WS_EX_CLIENTEDGE, ToPixelRect(panel::kList), kList);
+    HWND list =
+        CreateControl(self, L"LISTBOX", "",
+                      WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_CLIPSIBLINGS,
+                      WS_EX_CLIENTEDGE, ToPixelRect(panel::kList), kList);
     const auto button = [&](const char* caption, const TwipRect& place, int id) {
         return CreateControl(self, L"BUTTON", caption, BS_PUSHBUTTON | WS_TABSTOP, 0,
                              ToPixelRect(InFrame(panel::kButtonBar, place)), id);
@@ -44,17 +46,20 @@ void PanelWindow::BuildControls() {
     button(texts::kExitButton, panel::kExitButton, kExit);
     button(texts::kSettingsButton, panel::kSettingsButton, kSettings);
     button(texts::kSeparatorButton, panel::kSeparatorButton, kSeparator);
-    HWND about = CreateControl(self, L"BUTTON", texts::kAboutButton, BS_PUSHBUTTON | WS_TABSTOP, 0,
-                               ToPixelRect(InFrame(panel::kAboutFrame, panel::kAboutButton)), kAbout);
-    HWND argument = CreateControl(self, L"STATIC", texts::kArgumentLabel,
-                                  SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER, 0,
-                                  ToPixelRect(InFrame(panel::kButtonBar, panel::kArgumentLabel)), kArgument);
+    HWND about =
+        CreateControl(self, L"BUTTON", texts::kAboutButton, BS_PUSHBUTTON | WS_TABSTOP, 0,
+                      ToPixelRect(InFrame(panel::kAboutFrame, panel::kAboutButton)), kAbout);
+    HWND argument = CreateControl(
+        self, L"STATIC", texts::kArgumentLabel, SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER,
+        0, ToPixelRect(InFrame(panel::kButtonBar, panel::kArgumentLabel)), kArgument);
     // The key help lies under the About button and does not paint over it.
-    HWND keyHelp = CreateControl(self, L"STATIC", "", SS_LEFT | SS_NOPREFIX | WS_BORDER | WS_CLIPSIBLINGS, 0,
-                                 ToPixelRect(panel::kKeyHelp), kKeyHelp);
+    HWND keyHelp =
+        CreateControl(self, L"STATIC", "", SS_LEFT | SS_NOPREFIX | WS_BORDER | WS_CLIPSIBLINGS, 0,
+                      ToPixelRect(panel::kKeyHelp), kKeyHelp);
     ::SetWindowPos(keyHelp, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     (void)about;
-    for (HWND child = ::GetWindow(self, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = ::GetWindow(self, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
 
@@ -63,9 +68,10 @@ void PanelWindow::BuildControls() {
     listDrop_ = std::make_unique<DropTarget>(list, [this](const DropData& data, int) {
         if (list_->events.drop) list_->events.drop(data);
     });
-    argumentDrop_ = std::make_unique<DropTarget>(argument, [this](const DropData& data, int modifiers) {
-        if (events.argumentDrop) events.argumentDrop(data, modifiers);
-    });
+    argumentDrop_ =
+        std::make_unique<DropTarget>(argument, [this](const DropData& data, int modifiers) {
+            if (events.argumentDrop) events.argumentDrop(data, modifiers);
+        });
 }
 
 void PanelWindow::Raise(const std::function<void()>& event) {
@@ -77,13 +83,26 @@ LRESULT PanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND: {
             const WORD code = HIWORD(wParam);
             switch (LOWORD(wParam)) {
-                case kList: list_->OnNotify(code); break;
-                case kExit: if (code == BN_CLICKED) Raise(events.exitClick); break;
-                case kSettings: if (code == BN_CLICKED) Raise(events.settingsClick); break;
-                case kSeparator: if (code == BN_CLICKED) Raise(events.separatorClick); break;
-                case kAbout: if (code == BN_CLICKED) Raise(events.aboutClick); break;
-                case kArgument: if (code == STN_DBLCLK) Raise(events.argumentDoubleClick); break;
-                default: break;
+                case kList:
+                    list_->OnNotify(code);
+                    break;
+                case kExit:
+                    if (code == BN_CLICKED) Raise(events.exitClick);
+                    break;
+                case kSettings:
+                    if (code == BN_CLICKED) Raise(events.settingsClick);
+                    break;
+                case kSeparator:
+                    if (code == BN_CLICKED) Raise(events.separatorClick);
+                    break;
+                case kAbout:
+                    if (code == BN_CLICKED) Raise(events.aboutClick);
+                    break;
+                case kArgument:
+                    if (code == STN_DBLCLK) Raise(events.argumentDoubleClick);
+                    break;
+                default:
+                    break;
             }
             return 0;
         }
@@ -162,7 +181,8 @@ bool PanelWindow::IsVisible() const { return ::IsWindowVisible(hwnd()) != FALSE;
 
 void PanelWindow::Show() {
     // Appearing under the pointer must not take the keyboard from the window being worked in.
-    ::SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ::SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 void PanelWindow::Hide() { ::ShowWindow(hwnd(), SW_HIDE); }

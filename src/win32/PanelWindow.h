@@ -15,7 +15,7 @@ namespace velmora::win32 {
 // the focus when it appears. It places its controls from the core's layout at the screen's DPI,
 // adapts them to the core's views and forwards their events.
 class PanelWindow : public Win32Window, public IPanelView, public ITimer {
-public:
+  public:
     enum ControlId { kList = 100, kExit, kSettings, kSeparator, kArgument, kKeyHelp, kAbout };
 
     PanelWindow();
@@ -55,10 +55,10 @@ public:
     bool Enabled() const override;
     void SetEnabled(bool enabled) override;
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     void BuildControls();
     void Paint();
     RECT WindowRect() const;

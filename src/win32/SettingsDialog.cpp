@@ -9,8 +9,8 @@ namespace velmora::win32 {
 namespace ui = layout::settings;
 
 SettingsDialog::SettingsDialog(SettingsDialogLogic& logic)
-    : ModalDialog(texts::kSettingsTitle, ui::kClientWidth, ui::kClientHeight, layout::kFontPoints, ui::kKeys,
-                  [&logic](int index) { logic.OnButtonClick(index); }),
+    : ModalDialog(texts::kSettingsTitle, ui::kClientWidth, ui::kClientHeight, layout::kFontPoints,
+                  ui::kKeys, [&logic](int index) { logic.OnButtonClick(index); }),
       logic_(logic) {}
 
 void SettingsDialog::BuildControls() {
@@ -18,14 +18,17 @@ void SettingsDialog::BuildControls() {
         // A drop-down list's height includes its opened list.
         TwipRect opened = place;
         opened.height *= static_cast<double>(texts.size() + 1);
-        HWND combo = AddControl(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, opened, id);
+        HWND combo =
+            AddControl(L"COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 0, opened, id);
         for (const char* text : texts) {
-            ::SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::Widen(text).c_str()));
+            ::SendMessageW(combo, CB_ADDSTRING, 0,
+                           reinterpret_cast<LPARAM>(platform::Widen(text).c_str()));
         }
         return combo;
     };
     for (std::size_t i = 0; i < ui::kCaptions.size(); ++i) {
-        AddControl(L"STATIC", texts::kSettingsCaptions[i], SS_LEFT | SS_NOPREFIX, 0, ui::kCaptions[i], -1);
+        AddControl(L"STATIC", texts::kSettingsCaptions[i], SS_LEFT | SS_NOPREFIX, 0,
+                   ui::kCaptions[i], -1);
     }
     // In tab order: corner list, pixel box, width list, then the two buttons.
     choices(texts::kCornerChoices, ui::kCornerList, kCornerList);
@@ -34,8 +37,9 @@ void SettingsDialog::BuildControls() {
     AddControl(L"STATIC", texts::kPixelRange, SS_LEFT | SS_NOPREFIX, 0, ui::kPixelRange, -1);
     choices(texts::kWidthChoices, ui::kWidthList, kWidthList);
     const int ruleHeight = 1;
-    HWND rule = AddControl(L"STATIC", "", SS_BLACKRECT, 0,
-                           TwipRect{ui::kRuleLeft, ui::kRuleY, ui::kRuleRight - ui::kRuleLeft, 15}, -1);
+    HWND rule =
+        AddControl(L"STATIC", "", SS_BLACKRECT, 0,
+                   TwipRect{ui::kRuleLeft, ui::kRuleY, ui::kRuleRight - ui::kRuleLeft, 15}, -1);
     RECT r{};
     ::GetWindowRect(rule, &r);
     ::SetWindowPos(rule, nullptr, 0, 0, r.right - r.left, ruleHeight, SWP_NOMOVE | SWP_NOZORDER);
@@ -50,7 +54,9 @@ void SettingsDialog::SetCornerIndex(int index) {
     ::SendDlgItemMessageW(hwnd(), kCornerList, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 std::string SettingsDialog::PixelText() const { return GetText(::GetDlgItem(hwnd(), kPixelBox)); }
-void SettingsDialog::SetPixelText(const std::string& text) { SetText(::GetDlgItem(hwnd(), kPixelBox), text); }
+void SettingsDialog::SetPixelText(const std::string& text) {
+    SetText(::GetDlgItem(hwnd(), kPixelBox), text);
+}
 int SettingsDialog::WidthIndex() const {
     return static_cast<int>(::SendDlgItemMessageW(hwnd(), kWidthList, CB_GETCURSEL, 0, 0));
 }

@@ -7,7 +7,7 @@ namespace velmora::win32 {
 
 // The settings dialog "設定": corner, trigger strip thickness, width factor.
 class SettingsDialog : public ModalDialog, public ISettingsView {
-public:
+  public:
     enum ControlId { kCornerList = 100, kPixelBox, kWidthList };
 
     explicit SettingsDialog(SettingsDialogLogic& logic);
@@ -21,10 +21,10 @@ public:
     void FocusPixelText() override;
     void Close() override;
 
-protected:
+  protected:
     void BuildControls() override;
 
-private:
+  private:
     SettingsDialogLogic& logic_;
 };
 

@@ -19,8 +19,9 @@ TTTOOLINFOW ToolFor(HWND owner, HWND control) {
 
 ToolTipWindow::ToolTipWindow(HWND owner)
     : owner_(owner),
-      tip_(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+      tip_(::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                              ::GetModuleHandleW(nullptr), nullptr)) {
     // Long targets wrap instead of running off the screen.
     ::SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 600);

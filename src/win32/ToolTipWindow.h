@@ -9,7 +9,7 @@ namespace velmora::win32 {
 // One tooltip window serving several controls, each with a text of its own; an empty text
 // shows no tip.
 class ToolTipWindow {
-public:
+  public:
     explicit ToolTipWindow(HWND owner);
     ~ToolTipWindow();
     ToolTipWindow(const ToolTipWindow&) = delete;
@@ -18,7 +18,7 @@ public:
     void Add(HWND control);
     void SetText(HWND control, const std::string& text);
 
-private:
+  private:
     HWND owner_;
     HWND tip_;
 };

@@ -16,7 +16,9 @@ void Run(Logic& logic, HWND owner) {
 
 }  // namespace
 
-void Win32DialogHost::RunSettingsDialog(SettingsDialogLogic& logic) { Run<SettingsDialog>(logic, owner_); }
+void Win32DialogHost::RunSettingsDialog(SettingsDialogLogic& logic) {
+    Run<SettingsDialog>(logic, owner_);
+}
 void Win32DialogHost::RunItemDialog(ItemDialogLogic& logic) { Run<ItemDialog>(logic, owner_); }
 void Win32DialogHost::RunAboutDialog(AboutDialogLogic& logic) { Run<AboutDialog>(logic, owner_); }
 

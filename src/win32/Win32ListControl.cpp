@@ -13,16 +13,21 @@ namespace {
 
 ListKey KeyOf(WPARAM virtualKey) {
     switch (virtualKey) {
-        case VK_DELETE: return ListKey::Delete;
-        case VK_UP: return ListKey::Up;
-        case VK_DOWN: return ListKey::Down;
-        default: return ListKey::Other;
+        case VK_DELETE:
+            return ListKey::Delete;
+        case VK_UP:
+            return ListKey::Up;
+        case VK_DOWN:
+            return ListKey::Down;
+        default:
+            return ListKey::Other;
     }
 }
 
 }  // namespace
 
-Win32ListControl::Win32ListControl(HWND listBox, ToolTipWindow& toolTip) : list_(listBox), toolTip_(toolTip) {
+Win32ListControl::Win32ListControl(HWND listBox, ToolTipWindow& toolTip)
+    : list_(listBox), toolTip_(toolTip) {
     handler_ = [this](HWND, UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
         return HandleMessage(message, wParam, lParam, result);
     };
@@ -65,14 +70,16 @@ void Win32ListControl::OnNotify(WORD code) {
     if (code == LBN_DBLCLK && events.doubleClick) events.doubleClick();
 }
 
-int Win32ListControl::Count() const { return static_cast<int>(::SendMessageW(list_, LB_GETCOUNT, 0, 0)); }
+int Win32ListControl::Count() const {
+    return static_cast<int>(::SendMessageW(list_, LB_GETCOUNT, 0, 0));
+}
 
 std::string Win32ListControl::Text(int index) const {
     const LRESULT length = ::SendMessageW(list_, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
     if (length == LB_ERR) return {};
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT copied =
-        ::SendMessageW(list_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT copied = ::SendMessageW(list_, LB_GETTEXT, static_cast<WPARAM>(index),
+                                          reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
     return Narrow(text);
 }
@@ -81,7 +88,8 @@ void Win32ListControl::SetText(int index, const std::string& text) {
     const bool selected = IsSelected(index);
     const std::wstring wide = Widen(text);
     ::SendMessageW(list_, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
-    ::SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.c_str()));
+    ::SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(wide.c_str()));
     // Quietly: a changed entry is not a click.
     if (selected) ::SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
@@ -89,9 +97,11 @@ void Win32ListControl::SetText(int index, const std::string& text) {
 void Win32ListControl::Insert(int index, const std::string& text) {
     const int selected = SelectedIndex();
     const std::wstring wide = Widen(text);
-    ::SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.c_str()));
+    ::SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(wide.c_str()));
     // The selection follows its entry.
-    if (selected >= index) ::SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(selected + 1), 0);
+    if (selected >= index)
+        ::SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(selected + 1), 0);
 }
 
 void Win32ListControl::Remove(int index) {

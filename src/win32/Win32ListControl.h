@@ -12,7 +12,7 @@ namespace velmora::win32 {
 // (Alt+arrows arrive as WM_SYSKEYUP) and mouse releases; its parent forwards LBN_SELCHANGE and
 // LBN_DBLCLK through OnNotify.
 class Win32ListControl : public IListControl {
-public:
+  public:
     Win32ListControl(HWND listBox, ToolTipWindow& toolTip);
 
     int Count() const override;
@@ -30,7 +30,7 @@ public:
     // A list box notification (the high word of WM_COMMAND's wParam).
     void OnNotify(WORD code);
 
-private:
+  private:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
     HWND list_;

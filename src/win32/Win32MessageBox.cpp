@@ -9,7 +9,8 @@ void Win32MessageBox::Warn(const std::string& text) {
     HWND owner = ::GetActiveWindow();
     if (owner == nullptr || !::IsWindowEnabled(owner)) owner = panel_;
     if (owner != nullptr && !::IsWindow(owner)) owner = nullptr;
-    ::MessageBoxW(owner, platform::Widen(text).c_str(), platform::Widen(texts::kMessageTitle).c_str(),
+    ::MessageBoxW(owner, platform::Widen(text).c_str(),
+                  platform::Widen(texts::kMessageTitle).c_str(),
                   MB_OK | MB_ICONWARNING | MB_TOPMOST);
 }
 

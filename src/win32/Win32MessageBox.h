@@ -10,11 +10,11 @@ namespace velmora::win32 {
 // the program's title, owned by the window in front (a dialog, else the panel) so that window
 // takes no input meanwhile.
 class Win32MessageBox : public IMessageBox {
-public:
+  public:
     void SetPanel(HWND panel) { panel_ = panel; }
     void Warn(const std::string& text) override;
 
-private:
+  private:
     HWND panel_ = nullptr;
 };
 

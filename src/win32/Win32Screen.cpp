@@ -6,8 +6,12 @@
 
 namespace velmora::win32 {
 
-double Win32Screen::WidthTwips() const { return ::GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX(); }
-double Win32Screen::HeightTwips() const { return ::GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY(); }
+double Win32Screen::WidthTwips() const {
+    return ::GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX();
+}
+double Win32Screen::HeightTwips() const {
+    return ::GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY();
+}
 double Win32Screen::TwipsPerPixelX() const { return win32::TwipsPerPixelX(); }
 double Win32Screen::TwipsPerPixelY() const { return win32::TwipsPerPixelY(); }
 

@@ -6,7 +6,7 @@ namespace velmora::win32 {
 
 // The primary screen and the cursor, read afresh on every call.
 class Win32Screen : public IScreen {
-public:
+  public:
     double WidthTwips() const override;
     double HeightTwips() const override;
     double TwipsPerPixelX() const override;

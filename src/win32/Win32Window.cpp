@@ -55,7 +55,8 @@ LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        auto* self =
+            static_cast<Win32Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
@@ -94,14 +95,15 @@ void Subclass(HWND control, SubclassHandler* handler) {
 
 HWND CreateControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style,
                    DWORD exStyle, const RECT& pixels, int id) {
-    return ::CreateWindowExW(exStyle, className, Widen(text).c_str(), style | WS_CHILD | WS_VISIBLE,
-                             pixels.left, pixels.top, pixels.right - pixels.left,
-                             pixels.bottom - pixels.top, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             ::GetModuleHandleW(nullptr), nullptr);
+    return ::CreateWindowExW(
+        exStyle, className, Widen(text).c_str(), style | WS_CHILD | WS_VISIBLE, pixels.left,
+        pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
 }
 
-void SetText(HWND window, const std::string& utf8) { ::SetWindowTextW(window, Widen(utf8).c_str()); }
+void SetText(HWND window, const std::string& utf8) {
+    ::SetWindowTextW(window, Widen(utf8).c_str());
+}
 
 std::string GetText(HWND window) {
     const int length = ::GetWindowTextLengthW(window);

@@ -11,7 +11,7 @@ namespace velmora::win32 {
 // leaves the window procedure (unwinding through the system's frames is undefined): one that
 // reaches it is reported through OnUncaughtException and the message gets the default answer.
 class Win32Window {
-public:
+  public:
     Win32Window() = default;
     virtual ~Win32Window();
     Win32Window(const Win32Window&) = delete;
@@ -24,12 +24,13 @@ public:
     // Runs f; an exception from it goes to OnUncaughtException.
     static void Guard(const std::function<void()>& f);
 
-protected:
+  protected:
     // Registers the class once and creates the window with this object bound to it.
-    void Create(const wchar_t* className, DWORD style, DWORD exStyle, const RECT& rect, HWND parent);
+    void Create(const wchar_t* className, DWORD style, DWORD exStyle, const RECT& rect,
+                HWND parent);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
 };

@@ -101,6 +101,19 @@ TEST(WindowsPlatform, AtomicReplaceAndUnreadablePlaces) {
     EXPECT_FALSE(store.WriteAtomic(dir.Utf8("missing\\x.ini"), "x").ok);
 }
 
+TEST(WindowsPlatform, AReplacedFileKeepsItsAttributes) {
+    TempDir dir;
+    const std::string path = dir.Utf8("Velmora_me.ini");
+    platform::SystemFileStore store;
+    ASSERT_TRUE(store.WriteAtomic(path, "one").ok);
+    const std::wstring wide = fs::u8path(path).wstring();
+    ASSERT_TRUE(::SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+    ASSERT_TRUE(store.WriteAtomic(path, "two").ok);
+    EXPECT_EQ(ReadAll(fs::u8path(path)), "two");
+    EXPECT_TRUE(::GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 1);
+}
+
 TEST(WindowsPlatform, ShellStartsAQuotedProgramWithParametersInItsDirectory) {
     TempDir dir;
     const fs::path myDir = dir.path / "my dir";

@@ -1,0 +1,318 @@
+#include <gtest/gtest.h>
+
+// windows.h comes before every other Windows header.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "TestDataObject.h"
+#include "Win32Harness.h"
+#include "core/ui/Texts.h"
+#include "platform/WideText_windows.h"
+#include "win32/AboutDialog.h"
+#include "win32/ItemDialog.h"
+#include "win32/SettingsDialog.h"
+#include "win32/Win32Window.h"
+
+using namespace velmora;
+using namespace velmora::testing;
+using win32::PanelWindow;
+using Strings = std::vector<std::string>;
+
+namespace {
+
+Strings Labels(const IListControl& list) {
+    Strings out;
+    for (int i = 0; i < list.Count(); ++i) out.push_back(list.Text(i));
+    return out;
+}
+
+RECT ClientRectOf(HWND child) {
+    RECT r{};
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int Dpi() {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+    ::ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+void Drop(win32::DropTarget& target, TestDataObject& data, DWORD keyState = 0) {
+    DWORD effect = DROPEFFECT_COPY;
+    target.DragEnter(&data, keyState, POINTL{5, 5}, &effect);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
+    target.Drop(&data, keyState, POINTL{5, 5}, &effect);
+}
+
+}  // namespace
+
+TEST(Win32Panel, PlacesEveryControlFromTheLayoutAtTheScreensDpi) {
+    ASSERT_EQ(Dpi(), 96) << "these sizes are for 96 DPI";
+    Win32Panel p;
+    HWND panel = p.window.hwnd();
+    RECT r{};
+    ::GetWindowRect(panel, &r);
+    EXPECT_EQ(r.right - r.left, 173);
+    EXPECT_EQ(r.bottom - r.top, 449);
+    const LONG_PTR style = ::GetWindowLongPtrW(panel, GWL_STYLE);
+    const LONG_PTR exStyle = ::GetWindowLongPtrW(panel, GWL_EXSTYLE);
+    EXPECT_TRUE(style & WS_POPUP);
+    EXPECT_FALSE(style & WS_CAPTION);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+    const RECT list = ClientRectOf(p.list());
+    EXPECT_EQ(list.left, 4);
+    EXPECT_EQ(list.top, 44);
+    EXPECT_EQ(list.right - list.left, 165);
+    EXPECT_EQ(list.bottom - list.top, 355);
+    const RECT exit = ClientRectOf(p.window.control(PanelWindow::kExit));
+    EXPECT_EQ(exit.left, 4);
+    EXPECT_EQ(exit.top, 4);
+    EXPECT_EQ(win32::GetText(p.window.control(PanelWindow::kExit)), "終了(&E)");
+    EXPECT_EQ(win32::GetText(p.window.control(PanelWindow::kArgument)), "引数 D&&D");
+    EXPECT_EQ(win32::GetText(p.window.control(PanelWindow::kAbout)), "？");
+    EXPECT_EQ(win32::GetText(p.window.control(PanelWindow::kKeyHelp)),
+              "削除： DEL キー\r\n上へ： Alt+↑\r\n下へ： Alt+↓");
+    EXPECT_FALSE(p.window.argumentBold());
+    EXPECT_EQ(p.window.argumentToolTip(), texts::kArgumentHelp);
+
+    // Tab order: the list, the three buttons, the About button.
+    HWND expected[] = {
+        p.list(), p.window.control(PanelWindow::kExit), p.window.control(PanelWindow::kSettings),
+        p.window.control(PanelWindow::kSeparator), p.window.control(PanelWindow::kAbout)};
+    HWND at = expected[0];
+    for (std::size_t i = 1; i < std::size(expected); ++i) {
+        at = ::GetNextDlgTabItem(panel, at, FALSE);
+        EXPECT_EQ(at, expected[i]) << i;
+    }
+    EXPECT_EQ(p.logic.BaseWidth(), 2595);
+    EXPECT_EQ(p.logic.BaseListWidth(), 2475);
+}
+
+TEST(Win32Panel, WidthFactorsStretchTheListAndShowingTakesNoFocus) {
+    Win32Panel p;
+    HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 300, 300, 50, 50,
+                                   nullptr, nullptr, nullptr, nullptr);
+    ::SetForegroundWindow(other);
+    ::SetActiveWindow(other);
+    p.settings.WindowWidth = 4;
+    p.logic.ChangeWindowWidth();
+    RECT r{};
+    ::GetWindowRect(p.window.hwnd(), &r);
+    EXPECT_EQ(r.right - r.left, 519);
+    EXPECT_EQ(ClientRectOf(p.list()).right - ClientRectOf(p.list()).left, 511);
+    EXPECT_DOUBLE_EQ(p.window.borderX(), 518 * 15.0);
+    p.screen.x = 1915;
+    p.logic.Tick();
+    EXPECT_TRUE(::IsWindowVisible(p.window.hwnd()));
+    ::GetWindowRect(p.window.hwnd(), &r);
+    EXPECT_EQ(r.left, 1920 - 519);
+    EXPECT_EQ(::GetActiveWindow(), other);
+    p.screen.x = 100;
+    p.logic.Tick();
+    EXPECT_FALSE(::IsWindowVisible(p.window.hwnd()));
+    ::DestroyWindow(other);
+}
+
+TEST(Win32Panel, DropsOfFilesAndTextReachTheListAndTheArgumentLabel) {
+    Win32Panel p;
+    TestDataObject files;
+    files.SetFiles({L"C:\\Windows\\notepad.exe", L"D:\\", L"C:\\My Docs\\読んで☆.txt"});
+    Drop(p.window.listDropTarget(), files);
+    EXPECT_EQ(Labels(p.window.listControl()), (Strings{"notepad.exe", "D:\\", "読んで☆.txt"}));
+    EXPECT_EQ(p.logic.List2().Text(2), "C:\\My Docs\\読んで☆.txt");
+    TestDataObject text;
+    text.SetText(L"just text");
+    Drop(p.window.listDropTarget(), text);
+    EXPECT_EQ(p.window.listControl().Count(), 3);
+
+    TestDataObject two;
+    two.SetFiles({L"C:\\a.txt", L"C:\\My Docs\\b.txt"});
+    Drop(p.window.argumentDropTarget(), two);
+    EXPECT_EQ(p.logic.OneShotArgs(), "C:\\a.txt \"C:\\My Docs\\b.txt\"");
+    EXPECT_TRUE(p.window.argumentBold());
+    EXPECT_EQ(p.window.argumentToolTip(), p.logic.OneShotArgs());
+    TestDataObject flag;
+    flag.SetText(L"-v");
+    Drop(p.window.argumentDropTarget(), flag, MK_CONTROL);
+    EXPECT_EQ(p.logic.OneShotArgs(), "C:\\a.txt \"C:\\My Docs\\b.txt\" -v");
+    // Ctrl held for real, where the key state of the drop does not say so.
+    HoldKeys(2);
+    Drop(p.window.argumentDropTarget(), flag);
+    HoldKeys(0);
+    EXPECT_EQ(p.logic.OneShotArgs(), "C:\\a.txt \"C:\\My Docs\\b.txt\" -v -v");
+    ::SendMessageW(p.window.hwnd(), WM_COMMAND, MAKEWPARAM(PanelWindow::kArgument, STN_DBLCLK),
+                   reinterpret_cast<LPARAM>(p.window.control(PanelWindow::kArgument)));
+    EXPECT_FALSE(p.logic.HasOneShotArgs());
+    EXPECT_FALSE(p.window.argumentBold());
+}
+
+TEST(Win32Panel, KeyReleasesWithTheirModifiersEditTheList) {
+    Win32Panel p;
+    for (const char* name : {"a", "b", "c"})
+        p.logic.AppendItem(name, std::string("C:\\") + name + ".exe");
+    p.window.listControl().SetSelectedIndex(0);
+    HoldKeys(4);
+    ::SendMessageW(p.list(), WM_SYSKEYDOWN, VK_DOWN, 1 << 29);
+    EXPECT_EQ(p.window.listControl().SelectedIndex(), 0) << "Alt+Down must not move the selection";
+    ::SendMessageW(p.list(), WM_SYSKEYUP, VK_DOWN, (1 << 29) | (3u << 30));
+    EXPECT_EQ(Labels(p.window.listControl()), (Strings{"b", "a", "c"}));
+    EXPECT_EQ(p.window.listControl().SelectedIndex(), 1);
+    EXPECT_EQ(p.window.listControl().ToolTip(), "C:\\a.exe");
+    HoldKeys(1);
+    ::SendMessageW(p.list(), WM_KEYUP, VK_DELETE, 3u << 30);  // Shift+Delete does nothing
+    EXPECT_EQ(p.window.listControl().Count(), 3);
+    HoldKeys(0);
+    ::SendMessageW(p.list(), WM_KEYUP, VK_DELETE, 3u << 30);
+    EXPECT_EQ(Labels(p.window.listControl()), (Strings{"b", "c"}));
+    EXPECT_EQ(p.window.listControl().SelectedIndex(), -1);
+}
+
+TEST(Win32Panel, RightClickOpensTheItemDialogOwnedByThePanelAndEnterChanges) {
+    Win32Panel p;
+    for (const char* name : {"a", "b"})
+        p.logic.AppendItem(name, std::string("C:\\") + name + ".exe");
+    p.window.listControl().SetSelectedIndex(1);
+    bool ownerDisabled = false, timerOff = false;
+    std::string shownLabel, title;
+    WhenDialogOpens([&](win32::ModalDialog& dialog) {
+        HWND d = dialog.hwnd();
+        title = win32::GetText(d);
+        ownerDisabled =
+            ::GetWindow(d, GW_OWNER) == p.window.hwnd() && !::IsWindowEnabled(p.window.hwnd());
+        timerOff = !p.window.Enabled();
+        shownLabel = win32::GetText(::GetDlgItem(d, win32::ItemDialog::kLabelBox));
+        win32::SetText(::GetDlgItem(d, win32::ItemDialog::kLabelBox), "renamed");
+        win32::SetText(::GetDlgItem(d, win32::ItemDialog::kTargetBox), "\"C:\\A B\\x.exe\" -y");
+        ::SendMessageW(d, WM_COMMAND, IDOK, 0);  // Enter
+    });
+    HoldKeys(0);
+    ::SendMessageW(p.list(), WM_RBUTTONUP, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(title, "情報変更");
+    EXPECT_TRUE(ownerDisabled);
+    EXPECT_TRUE(timerOff);
+    EXPECT_EQ(shownLabel, "b");
+    EXPECT_EQ(Labels(p.window.listControl()), (Strings{"a", "renamed"}));
+    EXPECT_EQ(p.logic.List2().Text(1), "\"C:\\A B\\x.exe\" -y");
+    EXPECT_TRUE(p.window.Enabled());
+    EXPECT_TRUE(::IsWindowEnabled(p.window.hwnd()));
+
+    // Esc leaves the item as it was; a separator's target box is disabled.
+    p.logic.OnSeparatorClick();
+    p.window.listControl().SetSelectedIndex(1);
+    bool targetEnabled = true;
+    WhenDialogOpens([&](win32::ModalDialog& dialog) {
+        targetEnabled =
+            ::IsWindowEnabled(::GetDlgItem(dialog.hwnd(), win32::ItemDialog::kTargetBox));
+        win32::SetText(::GetDlgItem(dialog.hwnd(), win32::ItemDialog::kLabelBox), "== tools ==");
+        ::SendMessageW(dialog.hwnd(), WM_COMMAND, IDCANCEL, 0);
+    });
+    ::SendMessageW(p.list(), WM_RBUTTONUP, 0, MAKELPARAM(3, 3));
+    EXPECT_FALSE(targetEnabled);
+    EXPECT_EQ(p.window.listControl().Text(1), texts::kSeparatorLabel);
+}
+
+TEST(Win32Dialogs, SettingsRefusesEntriesOutsideTheRangeAndEnterDoesNotConfirm) {
+    Win32Panel p;
+    std::vector<bool> openAfter;
+    std::vector<bool> pixelBoxFocused;
+    std::string corner, pixels, width;
+    WhenDialogOpens([&](win32::ModalDialog& dialog) {
+        HWND d = dialog.hwnd();
+        HWND box = ::GetDlgItem(d, win32::SettingsDialog::kPixelBox);
+        corner = win32::GetText(::GetDlgItem(d, win32::SettingsDialog::kCornerList));
+        pixels = win32::GetText(box);
+        width = win32::GetText(::GetDlgItem(d, win32::SettingsDialog::kWidthList));
+        EXPECT_EQ(::SendMessageW(box, EM_GETLIMITTEXT, 0, 0), 3);
+        for (const char* entry : {"0", "abc", "1e5"}) {
+            win32::SetText(box, entry);
+            PressButton(dialog, layout::settings::Update);
+            openAfter.push_back(::IsWindowVisible(d) != FALSE);
+            pixelBoxFocused.push_back(::GetFocus() == box);
+        }
+        win32::SetText(box, "5");
+        ::SendMessageW(d, WM_COMMAND, IDOK, 0);  // Enter: no default button here
+        openAfter.push_back(::IsWindowVisible(d) != FALSE);
+        PressButton(dialog, layout::settings::Abort);
+    });
+    p.Click(PanelWindow::kSettings);
+    EXPECT_EQ(corner, "右上");
+    EXPECT_EQ(pixels, "10");
+    EXPECT_EQ(width, "標準");
+    EXPECT_EQ(openAfter, (std::vector<bool>{true, true, true, true}));
+    EXPECT_EQ(pixelBoxFocused, (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(p.messages.shown, Strings(3, texts::kPixelRangeMessage));
+    EXPECT_EQ(p.settings.CapturePixel, 10);
+    EXPECT_TRUE(p.window.Enabled());
+}
+
+TEST(Win32Dialogs, SettingsWidthChangeResizesAndReplacesThePanel) {
+    Win32Panel p;
+    WhenDialogOpens([&](win32::ModalDialog& dialog) {
+        HWND d = dialog.hwnd();
+        ::SendDlgItemMessageW(d, win32::SettingsDialog::kCornerList, CB_SETCURSEL, 2, 0);
+        ::SendDlgItemMessageW(d, win32::SettingsDialog::kWidthList, CB_SETCURSEL, 2, 0);
+        win32::SetText(::GetDlgItem(d, win32::SettingsDialog::kPixelBox), "2.5");
+        PressButton(dialog, layout::settings::Update);
+    });
+    p.Click(PanelWindow::kSettings);
+    EXPECT_TRUE(p.messages.shown.empty());
+    EXPECT_EQ(p.settings.WindowPosition, 2);
+    EXPECT_EQ(p.settings.CapturePixel, 2);
+    EXPECT_EQ(p.settings.WindowWidth, 2);
+    RECT r{};
+    ::GetWindowRect(p.window.hwnd(), &r);
+    EXPECT_EQ(r.right - r.left, 346);
+    EXPECT_EQ(r.left, 0);
+}
+
+TEST(Win32Dialogs, AboutShowsTheVersionAndOpensTheReadmeBesideTheExecutable) {
+    Win32Panel p;
+    std::string title, description, credits;
+    bool backFocused = false, openAfterDoubleClick = false;
+    WhenDialogOpens([&](win32::ModalDialog& dialog) {
+        HWND d = dialog.hwnd();
+        title = win32::GetText(::GetDlgItem(d, win32::AboutDialog::kTitle));
+        description = win32::GetText(::GetDlgItem(d, win32::AboutDialog::kDescription));
+        credits = win32::GetText(::GetDlgItem(d, win32::AboutDialog::kCredits));
+        backFocused = ::GetFocus() == dialog.button(layout::about::Back);
+        ::SendMessageW(d, WM_COMMAND, MAKEWPARAM(win32::AboutDialog::kDescription, STN_DBLCLK),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(d, win32::AboutDialog::kDescription)));
+        openAfterDoubleClick = ::IsWindowVisible(d) != FALSE;
+        ::SendMessageW(d, WM_COMMAND, IDCANCEL, 0);  // Esc
+    });
+    p.Click(PanelWindow::kAbout);
+    EXPECT_EQ(title, "Velmora Ver 1.00 (2007/08/01)");
+    EXPECT_EQ(description.substr(0, description.find("\r\n")), "このプログラムは：");
+    EXPECT_EQ(credits.rfind("開発環境：Win32 API / ", 0), 0u);
+    EXPECT_TRUE(backFocused);
+    EXPECT_TRUE(openAfterDoubleClick);
+    ASSERT_EQ(p.shell.calls.size(), 1u);
+    EXPECT_EQ(p.shell.calls[0].file, "C:\\Tools\\読んで☆.txt");
+    EXPECT_TRUE(p.window.Enabled());
+}
+
+TEST(Win32Window, AnExceptionInAWindowProcedureIsReportedNotUnwound) {
+    std::string reported;
+    win32::Win32Window::OnUncaughtException = [&](const std::string& what) { reported = what; };
+    Win32Panel p;
+    p.window.events.exitClick = [] { throw std::runtime_error("from a handler"); };
+    p.Click(PanelWindow::kExit);
+    EXPECT_EQ(reported, "from a handler");
+    win32::Win32Window::OnUncaughtException = {};
+}
+
+int main(int argc, char** argv) {
+    ::OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    ::OleUninitialize();
+    return result;
+}

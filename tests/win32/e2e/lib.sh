@@ -1,0 +1,93 @@
+# Shared helpers for the end-to-end tests of Velmora.exe: the real program under Wine on a private
+# X display, driven from outside with xdotool like the Linux tests, real files on disk.
+# Needs VELMORA_EXE (the built Velmora.exe) and WINEPREFIX (a prefix made by scripts/wine.sh).
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+VELMORA_BIN=${VELMORA_EXE:?path of the built Velmora.exe}
+. "$here/../../e2e/lib.sh"
+. "$here/../../../scripts/wine.sh"
+: "${WINEPREFIX:?a Wine prefix made by scripts/wine.sh}"
+
+cleanup_wine() {
+    [ -n "$APP_PID" ] && kill -KILL "$APP_PID" 2>/dev/null || true
+    APP_PID=
+    "$VELMORA_WINESERVER" -k 2>/dev/null || true
+    cleanup
+}
+trap cleanup_wine EXIT
+
+# A path on this machine as Windows programs under Wine see it (Z:\...).
+winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }
+
+# Copies Velmora.exe and its read-me into $WORK/app and writes its settings file from standard
+# input (no input: no settings file).
+prepare_app() {
+    mkdir -p "$WORK/app"
+    cp "$VELMORA_EXE" "$WORK/app/Velmora.exe"
+    SETTINGS="$WORK/app/Velmora_$(id -un).ini"
+    if [ ! -t 0 ]; then
+        local content
+        content=$(cat)
+        [ -z "$content" ] || printf '%s\n' "$content" >"$SETTINGS"
+    fi
+}
+
+start_app() {
+    (cd "$WORK/app" && exec "$VELMORA_WINE" ./Velmora.exe >"$WORK/app.log" 2>&1) &
+    APP_PID=$!
+}
+
+# The visible window of ours with the given title; the untitled panel is asked for as "Velmora"
+# and told from tooltips (untitled too) by its height.
+visible_window() {
+    local title=$1 id
+    for id in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+        if [ "$title" = "Velmora" ]; then
+            [ -z "$(xdotool getwindowname "$id" 2>/dev/null)" ] || continue
+            read -r _ _ _ height < <(geometry_of "$id")
+            [ "${height:-0}" -ge 300 ] || continue
+        elif [ "$(xdotool getwindowname "$id" 2>/dev/null)" != "$title" ]; then
+            continue
+        fi
+        echo "$id"
+        return 0
+    done
+    return 1
+}
+
+# X, Y, WIDTH, HEIGHT in root coordinates, as xwininfo reports Wine's windows.
+geometry_of() {
+    xwininfo -id "$1" 2>/dev/null | awk '
+        /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF}
+        END {print x, y, w, h}'
+}
+
+# The first start in a prefix may stall in its first window: allow for it once.
+summon_first() {
+    xdotool mousemove "$1" "$2"
+    wait_for 40 "the panel to appear the first time" panel_visible
+    summon_panel "$1" "$2"
+}
+
+# Drags from velmora_drag_source (an X program) onto a point of the panel, through the strip so
+# the panel is there: drag_to_panel X Y --files PATH... | --text TEXT
+drag_to_panel() {
+    local x=$1 y=$2
+    shift 2
+    "$VELMORA_DRAG_SOURCE" 300 300 "$@" >/dev/null 2>&1 &
+    local source=$!
+    wait_for 10 "the drag source" xdotool search --onlyvisible --name '^velmora-drag-source$'
+    xdotool mousemove 340 320 mousedown 1
+    xdotool mousemove 350 330
+    xdotool mousemove $((SCREEN_W - 2)) 300
+    wait_for 5 "the panel during the drag" panel_visible
+    xdotool mousemove $((PX + x - 4)) $((PY + y - 4))
+    xdotool mousemove $((PX + x)) $((PY + y))
+    sleep 0.3  # XDND needs a position message answered before the release; no state to poll
+    xdotool mouseup 1
+    local end=$(($(date +%s) + 10))
+    while kill -0 "$source" 2>/dev/null; do
+        [ "$(date +%s)" -lt "$end" ] || fail "the drag did not end"
+        sleep 0.05
+    done
+}
