@@ -99,6 +99,10 @@ sort -n "$WORK/latency" | awk '{v[NR] = $1} END {
     i = int(0.95 * NR + 0.999); printf "reveal latency: median %d ms, p95 %d ms, max %d ms\n", v[int((NR + 1) / 2)], v[i], v[NR]}'
 stop_app TERM
 
+echo
+echo "== Windows: Velmora.exe under Wine"
+scripts/bench-windows.sh
+
 if [ "${FUZZ_SECONDS:-60}" != 0 ]; then
     echo
     echo "== Fuzzers, ${FUZZ_SECONDS:-60} s each"

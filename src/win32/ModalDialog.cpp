@@ -61,7 +61,7 @@ HWND ModalDialog::AddTextBox(const TwipRect& place, int id, DWORD style) {
         [selectOnClick = false](HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                 LRESULT* result) mutable {
             if (message == WM_SETFOCUS) {
-                *result = ::DefSubclassProc(edit, message, wParam, lParam);
+                *result = CallOriginal(edit, message, wParam, lParam);
                 ::SendMessageW(edit, EM_SETSEL, 0, -1);
                 // A click that brought the focus would place the caret and drop the selection.
                 selectOnClick = (::GetKeyState(VK_LBUTTON) & 0x8000) != 0;
@@ -69,7 +69,7 @@ HWND ModalDialog::AddTextBox(const TwipRect& place, int id, DWORD style) {
             }
             if (message == WM_LBUTTONUP && selectOnClick) {
                 selectOnClick = false;
-                *result = ::DefSubclassProc(edit, message, wParam, lParam);
+                *result = CallOriginal(edit, message, wParam, lParam);
                 ::SendMessageW(edit, EM_SETSEL, 0, -1);
                 return true;
             }

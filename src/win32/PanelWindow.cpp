@@ -65,6 +65,11 @@ void PanelWindow::BuildControls() {
 
     list_ = std::make_unique<Win32ListControl>(list, *toolTip_);
     toolTip_->Add(argument);
+    argumentRelay_ = [this](HWND label, UINT message, WPARAM wParam, LPARAM lParam, LRESULT*) {
+        toolTip_->Relay(label, message, wParam, lParam);
+        return false;
+    };
+    Subclass(argument, &argumentRelay_);
     listDrop_ = std::make_unique<DropTarget>(list, [this](const DropData& data, int) {
         if (list_->events.drop) list_->events.drop(data);
     });
@@ -180,6 +185,7 @@ void PanelWindow::SetTop(double twips) {
 bool PanelWindow::IsVisible() const { return ::IsWindowVisible(hwnd()) != FALSE; }
 
 void PanelWindow::Show() {
+    list_->ResumeDrawing();
     // Appearing under the pointer must not take the keyboard from the window being worked in.
     ::SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);

@@ -70,6 +70,7 @@ class PanelWindow : public Win32Window, public IPanelView, public ITimer {
     std::unique_ptr<Win32ListControl> list_;
     std::unique_ptr<DropTarget> listDrop_;
     std::unique_ptr<DropTarget> argumentDrop_;
+    SubclassHandler argumentRelay_;
     bool timerEnabled_ = false;
     bool argumentBold_ = false;
     std::string argumentToolTip_;

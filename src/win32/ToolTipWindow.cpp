@@ -10,7 +10,7 @@ namespace {
 TTTOOLINFOW ToolFor(HWND owner, HWND control) {
     TTTOOLINFOW info{};
     info.cbSize = sizeof info;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.uFlags = TTF_IDISHWND;
     info.hwnd = owner;
     info.uId = reinterpret_cast<UINT_PTR>(control);
     return info;
@@ -40,6 +40,15 @@ void ToolTipWindow::SetText(HWND control, const std::string& text) {
     TTTOOLINFOW info = ToolFor(owner_, control);
     info.lpszText = const_cast<wchar_t*>(wide.c_str());
     ::SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void ToolTipWindow::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_MOUSEMOVE && message != WM_LBUTTONDOWN && message != WM_LBUTTONUP &&
+        message != WM_RBUTTONDOWN && message != WM_RBUTTONUP && message != WM_MOUSELEAVE) {
+        return;
+    }
+    MSG msg{control, message, wParam, lParam, ::GetMessageTime(), {}};
+    ::SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 
 }  // namespace velmora::win32

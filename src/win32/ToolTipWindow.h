@@ -7,7 +7,7 @@
 namespace velmora::win32 {
 
 // One tooltip window serving several controls, each with a text of its own; an empty text
-// shows no tip.
+// shows no tip. The controls relay their mouse messages (Relay) from their own subclass.
 class ToolTipWindow {
   public:
     explicit ToolTipWindow(HWND owner);
@@ -17,6 +17,7 @@ class ToolTipWindow {
 
     void Add(HWND control);
     void SetText(HWND control, const std::string& text);
+    void Relay(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
     HWND owner_;

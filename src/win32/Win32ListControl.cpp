@@ -35,7 +35,8 @@ Win32ListControl::Win32ListControl(HWND listBox, ToolTipWindow& toolTip)
     toolTip_.Add(list_);
 }
 
-bool Win32ListControl::HandleMessage(UINT message, WPARAM wParam, LPARAM, LRESULT* result) {
+bool Win32ListControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    toolTip_.Relay(list_, message, wParam, lParam);
     switch (message) {
         case WM_KEYUP:
         case WM_SYSKEYUP:
@@ -94,7 +95,21 @@ void Win32ListControl::SetText(int index, const std::string& text) {
     if (selected) ::SendMessageW(list_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
+void Win32ListControl::DeferDrawingWhileHidden() {
+    if (drawingDeferred_ || ::IsWindowVisible(::GetAncestor(list_, GA_ROOT))) return;
+    ::SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    drawingDeferred_ = true;
+}
+
+void Win32ListControl::ResumeDrawing() {
+    if (!drawingDeferred_) return;
+    drawingDeferred_ = false;
+    ::SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    ::InvalidateRect(list_, nullptr, TRUE);
+}
+
 void Win32ListControl::Insert(int index, const std::string& text) {
+    DeferDrawingWhileHidden();
     const int selected = SelectedIndex();
     const std::wstring wide = Widen(text);
     ::SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(index),

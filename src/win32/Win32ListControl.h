@@ -27,15 +27,21 @@ class Win32ListControl : public IListControl {
     std::string ToolTip() const override;
 
     HWND hwnd() const { return list_; }
+    // While the panel is hidden, entries change without redrawing (10000 stored items would
+    // otherwise redraw and re-measure the list 10000 times at start-up); the panel calls this
+    // before it shows itself.
+    void ResumeDrawing();
     // A list box notification (the high word of WM_COMMAND's wParam).
     void OnNotify(WORD code);
 
   private:
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    void DeferDrawingWhileHidden();
 
     HWND list_;
     ToolTipWindow& toolTip_;
     std::string toolTipText_;
+    bool drawingDeferred_ = false;
     SubclassHandler handler_;
 };
 

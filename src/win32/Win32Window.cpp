@@ -77,20 +77,41 @@ LRESULT CALLBACK Win32Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam,
 
 namespace {
 
-LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                              DWORD_PTR data) {
-    auto* handler = reinterpret_cast<SubclassHandler*>(data);
+struct Subclassed {
+    WNDPROC original;
+    SubclassHandler* handler;
+};
+
+LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* data = reinterpret_cast<Subclassed*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (data == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        const WNDPROC original = data->original;
+        ::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        delete data;
+        return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
+    }
     LRESULT result = 0;
     bool handled = false;
-    Win32Window::Guard([&] { handled = (*handler)(hwnd, message, wParam, lParam, &result); });
+    Win32Window::Guard([&] { handled = (*data->handler)(hwnd, message, wParam, lParam, &result); });
     if (handled) return result;
-    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    return ::CallWindowProcW(data->original, hwnd, message, wParam, lParam);
 }
 
 }  // namespace
 
 void Subclass(HWND control, SubclassHandler* handler) {
-    ::SetWindowSubclass(control, &SubclassProc, 1, reinterpret_cast<DWORD_PTR>(handler));
+    auto* data = new Subclassed{nullptr, handler};
+    ::SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
+    data->original = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+}
+
+LRESULT CallOriginal(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* data = reinterpret_cast<Subclassed*>(::GetWindowLongPtrW(control, GWLP_USERDATA));
+    if (data == nullptr) return ::DefWindowProcW(control, message, wParam, lParam);
+    return ::CallWindowProcW(data->original, control, message, wParam, lParam);
 }
 
 HWND CreateControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style,

@@ -36,9 +36,13 @@ class Win32Window {
 };
 
 // Subclasses a control: every message goes to handler first, which returns true when it
-// handled the message (result in *result); the rest go to the control's own procedure.
+// handled the message (result in *result); the rest go to the control's own procedure, which
+// CallOriginal reaches too. The handler must outlive the control. (The window procedure is
+// replaced directly: comctl32's SetWindowSubclass looks its data up per message, which costs a
+// server round trip under Wine.)
 using SubclassHandler = std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT* result)>;
 void Subclass(HWND control, SubclassHandler* handler);
+LRESULT CallOriginal(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
 // A child control of a system class.
 HWND CreateControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style,

@@ -297,6 +297,24 @@ TEST(Win32Dialogs, AboutShowsTheVersionAndOpensTheReadmeBesideTheExecutable) {
     EXPECT_TRUE(p.window.Enabled());
 }
 
+TEST(Win32Panel, ClosingFromOutsideAndTheEndOfTheSessionUnloadOnce) {
+    Win32Panel p;
+    int unloads = 0;
+    bool sessionEnded = false;
+    p.logic.onUnload = [&] { ++unloads; };
+    p.window.onEndSession = [&] { sessionEnded = true; };
+    HWND panel = p.window.hwnd();
+    EXPECT_EQ(::SendMessageW(panel, WM_QUERYENDSESSION, 0, 0), TRUE);
+    ::SendMessageW(panel, WM_ENDSESSION, FALSE, 0);  // the end was called off
+    EXPECT_FALSE(sessionEnded);
+    ::SendMessageW(panel, WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(sessionEnded);
+    ::SendMessageW(panel, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(::IsWindow(panel));
+    EXPECT_EQ(unloads, 1);
+    EXPECT_FALSE(p.window.Enabled());
+}
+
 TEST(Win32Window, AnExceptionInAWindowProcedureIsReportedNotUnwound) {
     std::string reported;
     win32::Win32Window::OnUncaughtException = [&](const std::string& what) { reported = what; };

@@ -24,7 +24,6 @@ restore_dpi() {
 }
 trap restore_dpi EXIT
 velmora_wine_dpi 144
-"$VELMORA_WINESERVER" -w 2>/dev/null || true
 printf '[Config]\nWindowPosition=0\n' >"$SETTINGS"
 xdotool mousemove 640 400
 start_app

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# Measures Velmora.exe under Wine on a virtual X display, as bench.sh measures the Linux program:
+# size, start-up, memory, the idle cost of the hidden panel (Velmora and the Wine server) and how
+# fast the panel appears. These are Wine's figures, not Windows'.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/deps.sh
+velmora_install_packages g++-mingw-w64-x86-64-posix wine64 hyperfine python3 "${VELMORA_PACKAGES[@]}"
+. scripts/wine.sh
+cmake -S . -B build-windows-release -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake \
+    -DCMAKE_BUILD_TYPE=Release -DVELMORA_BENCHMARKS=ON -DVELMORA_TESTS=OFF >/dev/null
+cmake --build build-windows-release -j"$(nproc)" --target Velmora VelmoraStartupProbe >/dev/null
+velmora_wine_prefix "$PWD/build-windows-release/wineprefix"
+velmora_wine_dpi 96
+bin="$PWD/build-windows-release"
+VELMORA_EXE="$bin/Velmora.exe"
+. tests/win32/e2e/lib.sh
+start_display
+user=$(id -un)
+
+echo "== Velmora.exe (goal: at most 2 MB, no DLL beyond Windows' own)"
+echo "\$ stat -c %s build-windows-release/Velmora.exe"
+echo "size: $(stat -c %s "$VELMORA_EXE") bytes"
+
+make_items() {
+    {
+        printf '[Config]\r\nWindowPosition=0\r\nCapturePixel=10\r\nWindowWidth=0\r\n[Item]\r\n'
+        for i in $(seq 0 9999); do
+            printf 'ItemName%d=アイテム %d.exe\r\nItemPath%d="C:\\Program Files\\Some Folder\\program-%d.exe" --flag\r\n' \
+                "$i" "$i" "$i" "$i"
+        done
+    } >"$1"
+}
+
+echo
+echo "== Start-up to the idle message loop under Wine (goal: 10000 items cost less than twice an empty list)"
+# A running Wine server, as a running Windows is: only the program's own start is timed.
+"$VELMORA_WINESERVER" -k 2>/dev/null || true
+"$VELMORA_WINESERVER" -p 2>/dev/null || true
+mkdir -p "$WORK/empty" "$WORK/full"
+cp "$bin/benchmarks/VelmoraStartupProbe.exe" "$WORK/empty/"
+cp "$bin/benchmarks/VelmoraStartupProbe.exe" "$WORK/full/"
+make_items "$WORK/full/VelmoraStartupProbe_$user.ini"
+echo "\$ hyperfine --warmup 3 --runs 20 'wine64 <probe, empty list>' 'wine64 <probe, 10000 items>'"
+hyperfine --warmup 3 --runs 20 --export-json "$WORK/startup.json" \
+    -n empty "$VELMORA_WINE $WORK/empty/VelmoraStartupProbe.exe" \
+    -n 10000-items "$VELMORA_WINE $WORK/full/VelmoraStartupProbe.exe" >/dev/null
+python3 - "$WORK/startup.json" <<'PY'
+import json, sys
+results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
+empty, full = results["empty"]["median"], results["10000-items"]["median"]
+print(f"median start-up, empty list:  {empty*1000:.1f} ms")
+print(f"median start-up, 10000 items: {full*1000:.1f} ms  (ratio {full/empty:.2f})")
+PY
+
+echo
+echo "== Peak working set with 10000 items, panel shown"
+prepare_app </dev/null
+make_items "$SETTINGS"
+xdotool mousemove 640 400
+start_app
+summon_first $((SCREEN_W - 2)) 300
+xdotool mousemove $((SCREEN_W - 80)) 100   # over the list
+sleep 1
+echo "\$ grep VmHWM /proc/<pid of the Wine process>/status"
+awk '/VmHWM/ {printf "peak resident size: %.1f MB\n", $2/1024}' "/proc/$APP_PID/status"
+
+echo
+echo "== Idle cost of the hidden panel over 60 s, Velmora and the Wine server"
+xdotool mousemove 640 400
+wait_for 5 "the panel to hide" panel_hidden
+server=$(pgrep -n -f wineserver)
+cpu() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+app0=$(cpu "$APP_PID")
+server0=$(cpu "$server")
+sleep 60
+app1=$(cpu "$APP_PID")
+server1=$(cpu "$server")
+echo "\$ utime+stime from /proc/<pid>/stat of Velmora.exe and of wineserver, 60 s apart"
+awk -v a="$((app1 - app0))" -v s="$((server1 - server0))" -v hz="$(getconf CLK_TCK)" \
+    'BEGIN {printf "CPU time while hidden: Velmora.exe %.2f s, wineserver %.2f s, together %.2f s in 60 s\n", a / hz, s / hz, (a + s) / hz}'
+
+echo
+echo "== Reveal latency under Wine, pointer into the strip until the panel is mapped"
+echo "\$ xdotool mousemove into the strip, then poll for the panel's window; 30 tries"
+: >"$WORK/latency"
+for try in $(seq 1 30); do
+    xdotool mousemove 640 400
+    wait_for 5 "the panel to hide" panel_hidden
+    sleep 0.$((RANDOM % 3))$((RANDOM % 10))  # enter at a random phase of the 250 ms tick
+    start=$(date +%s%N)
+    xdotool mousemove $((SCREEN_W - 2)) $((100 + try * 10))
+    until panel_visible; do :; done
+    echo $((($(date +%s%N) - start) / 1000000)) >>"$WORK/latency"
+done
+sort -n "$WORK/latency" | awk '{v[NR] = $1} END {
+    i = int(0.95 * NR + 0.999); printf "reveal latency: median %d ms, p95 %d ms, max %d ms\n", v[int((NR + 1) / 2)], v[i], v[NR]}'
