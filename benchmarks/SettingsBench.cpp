@@ -2,23 +2,21 @@
 // rules, the key writes and deletions, and the serialisation.
 #include <benchmark/benchmark.h>
 
+#include "MemoryStore.h"
 #include "core/settings/SettingsFile.h"
+#include "platform/LegacyCodec.h"
 
 using namespace velmora;
 
 namespace {
 
-struct MemoryStore : IFileStore {
-    std::string content;
-    FileReadResult Read(const std::string&) override {
-        if (content.empty()) return {FileReadResult::Status::Missing, {}, {}};
-        return {FileReadResult::Status::Ok, content, {}};
+// The file as it lies on disk, without the disk; the legacy code page is the real CP932.
+struct MemoryStore : testing::MemoryStore {
+    std::string& content = files["bench.ini"];
+    std::string DecodeLegacy(std::string_view bytes) override { return platform::DecodeLegacyText(bytes); }
+    std::optional<std::string> EncodeLegacy(std::string_view utf8) override {
+        return platform::EncodeLegacyText(utf8);
     }
-    FileWriteResult WriteAtomic(const std::string&, const std::string& bytes) override {
-        content = bytes;
-        return {true, {}};
-    }
-    std::string DecodeLegacy(std::string_view bytes) override { return std::string(bytes); }
 };
 
 std::vector<StoredItem> Items(int count) {
@@ -38,9 +36,16 @@ std::string FileOf(int count) {
     return store.content;
 }
 
-void BM_Load10000Items(benchmark::State& state) {
+// The same 10000 items in each form a user's file may have.
+std::string FileIn(TextEncoding encoding) {
     MemoryStore store;
-    store.content = FileOf(10000);
+    TextForm form{encoding, encoding != TextEncoding::Legacy, "\r\n"};
+    return EncodeText(FileOf(10000), form, store);
+}
+
+void BM_Load10000Items(benchmark::State& state, TextEncoding encoding) {
+    MemoryStore store;
+    store.content = FileIn(encoding);
     for (auto _ : state) {
         SettingsFile file("bench.ini", store);
         LoadedSettings loaded = file.Load(960);
@@ -48,11 +53,13 @@ void BM_Load10000Items(benchmark::State& state) {
     }
     state.counters["bytes"] = static_cast<double>(store.content.size());
 }
-BENCHMARK(BM_Load10000Items)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load10000Items, utf8, TextEncoding::Utf8)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load10000Items, cp932, TextEncoding::Legacy)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Load10000Items, utf16, TextEncoding::Utf16Le)->Unit(benchmark::kMillisecond);
 
-void BM_Save10000Items(benchmark::State& state) {
+void BM_Save10000Items(benchmark::State& state, TextEncoding encoding) {
     MemoryStore store;
-    store.content = FileOf(10000);
+    store.content = FileIn(encoding);
     const std::vector<StoredItem> items = Items(10000);
     SettingsFile file("bench.ini", store);
     const Settings settings = file.Load(960).settings;
@@ -61,7 +68,9 @@ void BM_Save10000Items(benchmark::State& state) {
         benchmark::DoNotOptimize(result);
     }
 }
-BENCHMARK(BM_Save10000Items)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Save10000Items, utf8, TextEncoding::Utf8)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Save10000Items, cp932, TextEncoding::Legacy)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Save10000Items, utf16, TextEncoding::Utf16Le)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

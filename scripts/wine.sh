@@ -31,6 +31,6 @@ velmora_wine_dpi() {
     # Programs still running in the prefix (a desktop process) end first, and the server that
     # the change starts is let go, so the next program starts afresh on the display it is given.
     "$VELMORA_WINESERVER" -k 2>/dev/null || true
-    "$VELMORA_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    "$VELMORA_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || true
     timeout 20 "$VELMORA_WINESERVER" -w 2>/dev/null || "$VELMORA_WINESERVER" -k 2>/dev/null || true
 }

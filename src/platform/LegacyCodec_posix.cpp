@@ -11,7 +11,8 @@ std::string DecodeLegacyText(std::string_view bytes) {
     iconv_t cd = iconv_open("UTF-8", "CP932");
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         // No converter on this system: keep the ASCII, mark the rest.
-        for (const char c : bytes) out += static_cast<unsigned char>(c) < 0x80 ? std::string(1, c) : "\xEF\xBF\xBD";
+        for (const char c : bytes)
+            out += static_cast<unsigned char>(c) < 0x80 ? std::string(1, c) : "\xEF\xBF\xBD";
         return out;
     }
     std::string input(bytes);
@@ -32,6 +33,28 @@ std::string DecodeLegacyText(std::string_view bytes) {
         }
     }
     iconv_close(cd);
+    return out;
+}
+
+std::optional<std::string> EncodeLegacyText(std::string_view utf8) {
+    iconv_t cd = iconv_open("CP932", "UTF-8");
+    if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+    std::string input(utf8);
+    std::string out;
+    out.reserve(input.size());
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    char buffer[4096];
+    bool fits = true;
+    while (inLeft > 0 && fits) {
+        char* outPtr = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, sizeof buffer - outLeft);
+        fits = r != static_cast<std::size_t>(-1) || errno == E2BIG;
+    }
+    iconv_close(cd);
+    if (!fits) return std::nullopt;
     return out;
 }
 

@@ -1,5 +1,7 @@
 #include "qt/Main.h"
 
+#include <cstdlib>
+
 #include <QApplication>
 #include <QSessionManager>
 #include <QSocketNotifier>
@@ -9,6 +11,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/ExecutablePath.h"
 #include "platform/FileStore.h"
+#include "platform/InstanceLock.h"
 #include "platform/ProcessSetup.h"
 #include "platform/ShellOpen.h"
 #include "platform/ShutdownSignals.h"
@@ -32,6 +35,23 @@ void PreferX11() {
     }
 }
 
+// When the X connection breaks, the toolkit ends the process with exit(): the unload and the
+// save run from there, since no event will come any more.
+Session* g_running = nullptr;
+
+void SaveAtExit() {
+    if (g_running != nullptr && !g_running->Finished()) g_running->SaveBeforeExit();
+}
+
+struct RunningSession {
+    explicit RunningSession(Session& session) {
+        g_running = &session;
+        static const bool registered = std::atexit(&SaveAtExit) == 0;
+        (void)registered;
+    }
+    ~RunningSession() { g_running = nullptr; }
+};
+
 }  // namespace
 
 int Main(int argc, char** argv, const MainOptions& options) {
@@ -49,6 +69,7 @@ int Main(int argc, char** argv, const MainOptions& options) {
     env.pathStyle = platform::NativePathStyle();
     env.toolkit = "Qt " QT_VERSION_STR;
 
+    platform::SystemInstanceLock instanceLock;
     platform::SystemFileStore store;
     platform::SystemShell shell;
     platform::SystemDiagnostics diagnostics;
@@ -56,9 +77,14 @@ int Main(int argc, char** argv, const MainOptions& options) {
     QtDialogHost dialogs;
     QtScreen screen;
     PanelWindow panel;
-    Session session(env, {store, shell, messages, diagnostics, dialogs},
-                    {panel, panel.listControl(), screen, panel});
-    session.onFinished = [] { QCoreApplication::quit(); };
+    const std::unique_ptr<Session> started = Session::Start(
+        env, {instanceLock, store, shell, messages, diagnostics, dialogs}, {panel, panel.listControl(), screen, panel});
+    if (!started) return 0;  // another Velmora has this settings file
+    Session& session = *started;
+    const RunningSession running(session);
+    // exit(), not quit(): quit() may be refused while a modal box is open, and nothing may keep
+    // the program alive once the settings are saved.
+    session.onFinished = [] { QCoreApplication::exit(0); };
 
     if (const std::string failure = platform::ShutdownSignals::Start(); !failure.empty()) {
         diagnostics.Report("Velmora: SIGTERM and SIGHUP will end the program without saving: " +
@@ -73,7 +99,12 @@ int Main(int argc, char** argv, const MainOptions& options) {
     }
     QObject::connect(&qtApp, &QGuiApplication::commitDataRequest, &qtApp,
                      [&session](QSessionManager&) { session.UnloadForShutdown(); });
-    if (options.quitWhenIdle) QTimer::singleShot(0, &qtApp, [] { QCoreApplication::exit(0); });
+    if (options.quitWhenIdle) {
+        QTimer::singleShot(0, &qtApp, [] { QCoreApplication::exit(0); });
+    } else {
+        session.WarnIfSavingWillFail();
+        if (session.Finished()) return 0;  // ended while the warning was shown
+    }
     return QApplication::exec();
 }
 

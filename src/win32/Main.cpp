@@ -10,6 +10,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/ExecutablePath.h"
 #include "platform/FileStore.h"
+#include "platform/InstanceLock.h"
 #include "platform/ProcessSetup.h"
 #include "platform/ShellOpen.h"
 #include "platform/UserName.h"
@@ -36,6 +37,7 @@ int Main(const MainOptions& options) {
     env.pathStyle = platform::NativePathStyle();
     env.toolkit = "Win32 API";
 
+    platform::SystemInstanceLock instanceLock;
     platform::SystemFileStore store;
     platform::SystemShell shell;
     platform::SystemDiagnostics diagnostics;
@@ -47,14 +49,21 @@ int Main(const MainOptions& options) {
         PanelWindow panel;
         messages.SetPanel(panel.hwnd());
         dialogs.SetOwner(panel.hwnd());
-        Session session(env, {store, shell, messages, diagnostics, dialogs},
-                        {panel, panel.listControl(), screen, panel});
+        const std::unique_ptr<Session> started =
+            Session::Start(env, {instanceLock, store, shell, messages, diagnostics, dialogs},
+                           {panel, panel.listControl(), screen, panel});
+        if (!started) return 0;  // another Velmora has this settings file
+        Session& session = *started;
         session.onFinished = [] { ::PostQuitMessage(0); };
         panel.onEndSession = [&session] { session.UnloadForShutdown(); };
         Win32Window::OnUncaughtException = [&diagnostics](const std::string& what) {
             diagnostics.Report("Velmora: " + what);
         };
-        if (options.quitWhenIdle) ::PostQuitMessage(0);
+        if (options.quitWhenIdle) {
+            ::PostQuitMessage(0);
+        } else {
+            session.WarnIfSavingWillFail();
+        }
 
         MSG message;
         while (::GetMessageW(&message, nullptr, 0, 0) > 0) {

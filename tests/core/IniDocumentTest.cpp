@@ -4,17 +4,21 @@
 
 using namespace velmora;
 
-TEST(IniDocument, ReadsValuesExactlyAndNamesWithoutCase) {
+TEST(IniDocument, ReadsValuesWithoutTheBlanksAroundThemAndNamesWithoutCase) {
     const IniDocument doc = IniDocument::Parse(
         "; comment\r\n[config]\r\nwindowposition=3\r\n CapturePixel = 12 \r\n[Item]\r\n"
         "ItemPath0=\"C:\\A B\\x.exe\" -y\r\nItemName0= spaced =x\r\nItemName0=second\r\n");
     EXPECT_EQ(doc.Get("Config", "WindowPosition"), "3");
-    EXPECT_EQ(doc.Get("CONFIG", "capturepixel"), " 12 ");
+    EXPECT_EQ(doc.Get("CONFIG", "capturepixel"), "12");  // as the profile functions read it
     EXPECT_EQ(doc.Get("Item", "ItemPath0"), "\"C:\\A B\\x.exe\" -y");
-    EXPECT_EQ(doc.Get("Item", "ItemName0"), " spaced =x");  // the first of equal keys wins
+    EXPECT_EQ(doc.Get("Item", "ItemName0"), "spaced =x");  // the first of equal keys wins
     EXPECT_EQ(doc.Get("Item", "Missing"), std::nullopt);
     EXPECT_EQ(doc.Get("Nope", "ItemName0"), std::nullopt);
     EXPECT_EQ(doc.GetOr("Nope", "x"), "");
+    // CR alone ends a line too, as old Mac editors write it.
+    const IniDocument mac = IniDocument::Parse("[Item]\rItemName0=a\rItemPath0=/a\r");
+    EXPECT_EQ(mac.Get("Item", "ItemPath0"), "/a");
+    EXPECT_EQ(mac.LineEnd(), "\r");
 }
 
 TEST(IniDocument, KeepsWhatItDoesNotTouchAndEditsInPlace) {

@@ -1,33 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <stdexcept>
 
 #include "Fakes.h"
+#include "MemoryStore.h"
 #include "core/app/Session.h"
 
 using namespace velmora;
 using namespace velmora::testing;
 
 namespace {
-
-struct MemoryStore : IFileStore {
-    std::map<std::string, std::string> files;
-    int writes = 0;
-    std::string failWrites;
-    FileReadResult Read(const std::string& path) override {
-        const auto it = files.find(path);
-        if (it == files.end()) return {FileReadResult::Status::Missing, {}, {}};
-        return {FileReadResult::Status::Ok, it->second, {}};
-    }
-    FileWriteResult WriteAtomic(const std::string& path, const std::string& bytes) override {
-        ++writes;
-        if (!failWrites.empty()) return {false, failWrites};
-        files[path] = bytes;
-        return {true, {}};
-    }
-    std::string DecodeLegacy(std::string_view bytes) override { return std::string(bytes); }
-};
 
 // A dialog host whose settings dialog throws, as a broken view might.
 struct ThrowingDialogs : FakeDialogs {
@@ -37,6 +19,7 @@ struct ThrowingDialogs : FakeDialogs {
 };
 
 struct SessionFixture {
+    FakeInstanceLock instanceLock;
     MemoryStore store;
     FakeShell shell;
     FakeMessages messages;
@@ -58,7 +41,7 @@ struct SessionFixture {
     }
     std::unique_ptr<Session> Start() {
         auto session = std::make_unique<Session>(
-            env, SessionServices{store, shell, messages, diagnostics, dialogs},
+            env, SessionServices{instanceLock, store, shell, messages, diagnostics, dialogs},
             PanelViews{panel, list1, screen, timer});
         session->onFinished = [this] { ++finished; };
         return session;
@@ -108,7 +91,7 @@ TEST(Session, TheExitButtonSavesOnceAndFinishes) {
 TEST(Session, AFailedSaveIsShownAndReportedButNotShownAtShutdown) {
     SessionFixture f;
     auto session = f.Start();
-    f.store.failWrites = "No space left on device";
+    f.store.writeResult = {false, FileError::Other, "No space left on device"};
     f.panel.events.closed();  // closed from outside
     ASSERT_EQ(f.messages.shown.size(), 1u);
     EXPECT_NE(f.messages.shown[0].find(f.path), std::string::npos);
@@ -117,7 +100,7 @@ TEST(Session, AFailedSaveIsShownAndReportedButNotShownAtShutdown) {
 
     SessionFixture g;
     auto quiet = g.Start();
-    g.store.failWrites = "Read-only file system";
+    g.store.writeResult = {false, FileError::Other, "Read-only file system"};
     quiet->UnloadForShutdown();
     EXPECT_TRUE(g.messages.shown.empty());  // no window can be shown at that point
     ASSERT_EQ(g.diagnostics.reports.size(), 1u);
@@ -157,4 +140,46 @@ TEST(Session, TimerTicksAndDropsReachThePanelBehaviour) {
     EXPECT_EQ(session->panel().OneShotArgs(), "-v");
     f.panel.events.argumentDrop(fileDrop, kCtrlMask);
     EXPECT_EQ(session->panel().OneShotArgs(), "-v /home/me/tool.sh");
+}
+
+TEST(Session, ASecondStartOnTheSameSettingsFileEndsWithoutTouchingIt) {
+    SessionFixture first;
+    first.store.files[first.path] = "[Item]\nItemName0=a\nItemPath0=/a\n";
+    auto running = Session::Start(first.env, {first.instanceLock, first.store, first.shell, first.messages,
+                                              first.diagnostics, first.dialogs},
+                                  {first.panel, first.list1, first.screen, first.timer});
+    ASSERT_TRUE(running);
+    SessionFixture second;
+    second.instanceLock.held = first.instanceLock.held;  // the same machine
+    second.store.files = first.store.files;
+    auto refused = Session::Start(second.env, {second.instanceLock, second.store, second.shell, second.messages,
+                                               second.diagnostics, second.dialogs},
+                                  {second.panel, second.list1, second.screen, second.timer});
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(second.messages.shown,
+              (std::vector<std::string>{"Velmora は既に起動しています。\n" + second.path}));
+    EXPECT_EQ(second.list1.Count(), 0);
+    EXPECT_EQ(second.store.writes, 0);
+    EXPECT_TRUE(first.messages.shown.empty());
+    // Another executable name, or another user, is another settings file.
+    SessionFixture other;
+    other.instanceLock.held = first.instanceLock.held;
+    other.env.userName = "someone";
+    EXPECT_TRUE(Session::Start(other.env, {other.instanceLock, other.store, other.shell, other.messages,
+                                           other.diagnostics, other.dialogs},
+                               {other.panel, other.list1, other.screen, other.timer}));
+}
+
+TEST(Session, WarnsOnceItRunsWhenTheSaveWillFail) {
+    SessionFixture f;
+    f.store.writable = {false, FileError::PermissionDenied, "Permission denied"};
+    auto session = f.Start();
+    EXPECT_TRUE(f.messages.shown.empty());  // nothing during start-up itself
+    session->WarnIfSavingWillFail();
+    ASSERT_EQ(f.messages.shown.size(), 1u);
+    EXPECT_NE(f.messages.shown[0].find(f.path), std::string::npos);
+    EXPECT_NE(f.messages.shown[0].find("アクセスが拒否されました。"), std::string::npos);
+    SessionFixture fine;
+    fine.Start()->WarnIfSavingWillFail();
+    EXPECT_TRUE(fine.messages.shown.empty());
 }

@@ -1,38 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <map>
-
+#include "MemoryStore.h"
 #include "core/settings/SettingsFile.h"
 
 using namespace velmora;
 
-namespace {
-
-// A file system in memory that can be told to fail.
-struct MemoryStore : IFileStore {
-    std::map<std::string, std::string> files;
-    std::map<std::string, std::string> unreadable;  // path -> reason
-    std::string writeError;
-    int writes = 0;
-
-    FileReadResult Read(const std::string& path) override {
-        if (auto it = unreadable.find(path); it != unreadable.end()) {
-            return {FileReadResult::Status::Failed, {}, it->second};
-        }
-        auto it = files.find(path);
-        if (it == files.end()) return {FileReadResult::Status::Missing, {}, "missing"};
-        return {FileReadResult::Status::Ok, it->second, {}};
-    }
-    FileWriteResult WriteAtomic(const std::string& path, const std::string& bytes) override {
-        ++writes;
-        if (!writeError.empty()) return {false, writeError};
-        files[path] = bytes;
-        return {true, {}};
-    }
-    std::string DecodeLegacy(std::string_view bytes) override { return "legacy:" + std::string(bytes); }
-};
-
-}  // namespace
+using velmora::testing::MemoryStore;
 
 TEST(SettingsFile, FirstExitCreatesTheFile) {
     MemoryStore store;
@@ -41,14 +14,6 @@ TEST(SettingsFile, FirstExitCreatesTheFile) {
     EXPECT_TRUE(file.Save(loaded.settings, {{"x", "/bin/x"}}).ok);
     EXPECT_EQ(store.files["/a/Velmora_me.ini"],
               "[Config]\nWindowPosition=0\nCapturePixel=10\nWindowWidth=0\n[Item]\nItemName0=x\nItemPath0=/bin/x\n");
-}
-
-TEST(SettingsFile, TextThatIsNotUtf8IsReadAsTheLegacyCodePage) {
-    MemoryStore store;
-    SettingsFile file("f.ini", store);
-    EXPECT_EQ(file.DecodeText("\xEF\xBB\xBF[A]"), "[A]");
-    EXPECT_EQ(file.DecodeText("日本"), "日本");
-    EXPECT_EQ(file.DecodeText("\x93\xfa"), "legacy:\x93\xfa");
 }
 
 TEST(SettingsFile, SaveKeepsWhatAnotherInstanceWroteMeanwhile) {
@@ -64,7 +29,7 @@ TEST(SettingsFile, SaveKeepsWhatAnotherInstanceWroteMeanwhile) {
 
 TEST(SettingsFile, FailedSaveIsReportedWithTheFileAndTheReason) {
     MemoryStore store;
-    store.writeError = "No space left on device";
+    store.writeResult = {false, FileError::Other, "No space left on device"};
     SettingsFile file("/ro/f.ini", store);
     file.Load(640);
     const SaveResult result = file.Save(Settings{}, {});
@@ -75,7 +40,7 @@ TEST(SettingsFile, FailedSaveIsReportedWithTheFileAndTheReason) {
 
 TEST(SettingsFile, AFileThatCouldNotBeReadIsNeverOverwritten) {
     MemoryStore store;
-    store.unreadable["f.ini"] = "Permission denied";
+    store.unreadable["f.ini"] = {FileError::Other, "Permission denied"};
     SettingsFile file("f.ini", store);
     const LoadedSettings loaded = file.Load(640);
     EXPECT_TRUE(loaded.items.empty());
@@ -90,7 +55,7 @@ TEST(SettingsFile, AFileThatBecameUnreadableBeforeTheSaveIsKept) {
     MemoryStore store;
     SettingsFile file("f.ini", store);
     file.Load(640);
-    store.unreadable["f.ini"] = "Is a directory";
+    store.unreadable["f.ini"] = {FileError::NotAFile, "Is a directory"};
     EXPECT_FALSE(file.Save(Settings{}, {}).ok);
     EXPECT_EQ(store.writes, 0);
 }

@@ -91,24 +91,24 @@ TEST(WindowsPlatform, AtomicReplaceAndUnreadablePlaces) {
     TempDir dir;
     platform::SystemFileStore store;
     const std::string path = dir.Utf8("f.ini");
-    ASSERT_TRUE(store.WriteAtomic(path, "one").ok);
-    ASSERT_TRUE(store.WriteAtomic(path, "two").ok);
+    ASSERT_TRUE(store.Write(path, "one").ok);
+    ASSERT_TRUE(store.Write(path, "two").ok);
     EXPECT_EQ(ReadAll(fs::u8path(path)), "two");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 1);
-    EXPECT_EQ(store.Read(dir.Utf8("absent.ini")).status, FileReadResult::Status::Missing);
+    EXPECT_EQ(store.Read(dir.Utf8("absent.ini"), 1 << 20).status, FileReadResult::Status::Missing);
     fs::create_directory(dir.path / "folder.ini");
-    EXPECT_EQ(store.Read(dir.Utf8("folder.ini")).status, FileReadResult::Status::Failed);
-    EXPECT_FALSE(store.WriteAtomic(dir.Utf8("missing\\x.ini"), "x").ok);
+    EXPECT_EQ(store.Read(dir.Utf8("folder.ini"), 1 << 20).status, FileReadResult::Status::Failed);
+    EXPECT_FALSE(store.Write(dir.Utf8("missing\\x.ini"), "x").ok);
 }
 
 TEST(WindowsPlatform, AReplacedFileKeepsItsAttributes) {
     TempDir dir;
     const std::string path = dir.Utf8("Velmora_me.ini");
     platform::SystemFileStore store;
-    ASSERT_TRUE(store.WriteAtomic(path, "one").ok);
+    ASSERT_TRUE(store.Write(path, "one").ok);
     const std::wstring wide = fs::u8path(path).wstring();
     ASSERT_TRUE(::SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
-    ASSERT_TRUE(store.WriteAtomic(path, "two").ok);
+    ASSERT_TRUE(store.Write(path, "two").ok);
     EXPECT_EQ(ReadAll(fs::u8path(path)), "two");
     EXPECT_TRUE(::GetFileAttributesW(wide.c_str()) & FILE_ATTRIBUTE_HIDDEN);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), {}), 1);

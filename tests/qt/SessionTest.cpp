@@ -17,6 +17,7 @@ namespace {
 // The real Qt panel and the real file system under one session.
 struct Fixture {
     TempDir dir;
+    FakeInstanceLock instanceLock;
     platform::SystemFileStore store;
     FakeShell shell;
     FakeMessages messages;
@@ -34,7 +35,7 @@ struct Fixture {
     }
     std::unique_ptr<Session> Start() {
         auto session = std::make_unique<Session>(
-            env, SessionServices{store, shell, messages, diagnostics, dialogs},
+            env, SessionServices{instanceLock, store, shell, messages, diagnostics, dialogs},
             PanelViews{panel, panel.listControl(), screen, panel});
         session->onFinished = [this] { ++finished; };
         return session;

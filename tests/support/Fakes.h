@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "core/panel/PanelLogic.h"
 #include "core/ports/Diagnostics.h"
 #include "core/ports/FileStore.h"
+#include "core/ports/InstanceLock.h"
 #include "core/ui/Layout.h"
 
 namespace velmora::testing {
@@ -91,6 +94,20 @@ struct FakeMessages : IMessageBox {
 struct FakeDiagnostics : IDiagnostics {
     std::vector<std::string> reports;
     void Report(const std::string& text) override { reports.push_back(text); }
+};
+
+// Locks shared by every "process" that holds the same table.
+struct FakeInstanceLock : IInstanceLock {
+    std::shared_ptr<std::set<std::string>> held = std::make_shared<std::set<std::string>>();
+    std::vector<std::string> mine;
+    bool Acquire(const std::string& name) override {
+        if (!held->insert(name).second) return false;
+        mine.push_back(name);
+        return true;
+    }
+    ~FakeInstanceLock() override {
+        for (const std::string& name : mine) held->erase(name);
+    }
 };
 
 struct FakeShell : IShell {

@@ -5,6 +5,17 @@
 
 namespace velmora {
 
+std::unique_ptr<Session> Session::Start(const StartupEnvironment& env, SessionServices services,
+                                        PanelViews views) {
+    const std::string path =
+        MakeSettingsFilePath(InitAppPath(env.executableDirectory, env.separator), env.executableBaseName, env.userName);
+    if (!services.instanceLock.Acquire(InstanceLockName(path))) {
+        services.messages.Warn(texts::AlreadyRunningMessage(path));
+        return nullptr;
+    }
+    return std::make_unique<Session>(env, services, views);
+}
+
 Session::Session(const StartupEnvironment& env, SessionServices services, PanelViews views)
     : services_(services),
       appDir_(InitAppPath(env.executableDirectory, env.separator)),
@@ -30,9 +41,21 @@ Session::Session(const StartupEnvironment& env, SessionServices services, PanelV
 
 Session::~Session() = default;
 
+void Session::WarnIfSavingWillFail() {
+    if (const auto problem = settingsFile_.ProblemForSaving()) {
+        services_.diagnostics.Report("Velmora: " + *problem);
+        services_.messages.Warn(*problem);
+    }
+}
+
 void Session::UnloadForShutdown() {
     interactive_ = false;
     panel_->OnExitClick();
+}
+
+void Session::SaveBeforeExit() {
+    interactive_ = false;
+    panel_->OnClosed();
 }
 
 void Session::SaveOnUnload() {

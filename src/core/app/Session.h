@@ -7,6 +7,7 @@
 #include "core/panel/PanelLogic.h"
 #include "core/ports/Diagnostics.h"
 #include "core/ports/FileStore.h"
+#include "core/ports/InstanceLock.h"
 #include "core/settings/SettingsFile.h"
 
 namespace velmora {
@@ -22,6 +23,7 @@ struct StartupEnvironment {
 };
 
 struct SessionServices {
+    IInstanceLock& instanceLock;
     IFileStore& store;
     IShell& shell;
     IMessageBox& messages;
@@ -35,8 +37,19 @@ struct SessionServices {
 // save, a failed save reported, then onFinished.
 class Session {
   public:
+    // Starts a session, or tells the user that Velmora already runs on this settings file and
+    // returns nothing: the file is not touched then.
+    static std::unique_ptr<Session> Start(const StartupEnvironment& env, SessionServices services,
+                                          PanelViews views);
+
     Session(const StartupEnvironment& env, SessionServices services, PanelViews views);
     ~Session();
+
+    // Tells the user, once the program runs, when the save at the end is bound to fail, so
+    // no one edits a whole session in vain.
+    void WarnIfSavingWillFail();
+    // The panel has been unloaded and the settings saved (or the save reported).
+    bool Finished() const { return panel_->Unloaded(); }
 
     PanelLogic& panel() { return *panel_; }
     Settings& settings() { return settings_; }
@@ -46,6 +59,9 @@ class Session {
     // The system asks the program to end (the desktop session ends, a signal): unloads the
     // panel, and so saves, without showing anything; a failed save goes to the diagnostics.
     void UnloadForShutdown();
+    // The window system is gone and the program is ending: the unload and the save run without
+    // touching any window.
+    void SaveBeforeExit();
 
     // Called after the save, to end the event loop.
     std::function<void()> onFinished;

@@ -1,31 +1,54 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
+#include "core/settings/TextCodec.h"
+
 namespace velmora {
+
+// Why a file operation failed, for the message the user reads (core/ui/Texts.h words the common
+// ones in Japanese); the system's own text is kept for the rest.
+enum class FileError {
+    None,
+    NotFound,
+    PermissionDenied,
+    ReadOnlyFileSystem,
+    DiskFull,
+    TooLarge,
+    NotAFile,
+    Other
+};
 
 struct FileReadResult {
     enum class Status { Ok, Missing, Failed };
     Status status = Status::Missing;
     std::string bytes;
-    std::string error;  // the system's reason when Failed
+    FileError errorKind = FileError::None;
+    std::string error;  // the system's text when Failed
 };
 
 struct FileWriteResult {
     bool ok = false;
+    FileError errorKind = FileError::None;
     std::string error;
 };
 
-// The file system as the settings file needs it; the platform layer provides the real one.
-class IFileStore {
+// The file system as the settings file needs it; the platform layer provides the real one, with
+// the system's legacy code page.
+class IFileStore : public ILegacyCodec {
   public:
-    virtual ~IFileStore() = default;
-    virtual FileReadResult Read(const std::string& path) = 0;
-    // Replaces the file as a whole or not at all.
-    virtual FileWriteResult WriteAtomic(const std::string& path, const std::string& bytes) = 0;
-    // Text in the legacy narrow code page (CP932 on a Japanese Windows) to UTF-8.
-    virtual std::string DecodeLegacy(std::string_view bytes) = 0;
+    // A file larger than maxBytes is refused from its size alone, before anything is read.
+    virtual FileReadResult Read(const std::string& path, std::size_t maxBytes) = 0;
+    // Replaces the file as a whole: atomically (a temporary file beside it, then renamed over
+    // it) where the folder allows; where the folder is read-only but the file is writable, by
+    // rewriting the file in place, flushed to disk. The file keeps its access rights.
+    virtual FileWriteResult Write(const std::string& path, const std::string& bytes) = 0;
+    // Whether Write could replace or create the file now, and if not why.
+    virtual FileWriteResult CheckWritable(const std::string& path) = 0;
+    // The form of a settings file this system's programs expect when none exists yet.
+    virtual TextForm NewFileForm() const = 0;
 };
 
 }  // namespace velmora

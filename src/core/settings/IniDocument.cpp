@@ -119,15 +119,18 @@ IniDocument IniDocument::Parse(std::string input) {
     doc.sections_.emplace_back();
     doc.text_ = std::move(input);
     const std::string_view text = doc.text_;
-    if (text.find("\r\n") != std::string_view::npos) doc.lineEnd_ = "\r\n";
+    // LF, CR LF and CR all end a line, as for the profile functions; new lines get the first.
+    if (const auto first = text.find_first_of("\r\n"); first != std::string_view::npos) {
+        doc.lineEnd_ = text[first] == '\n' ? "\n" : text.substr(first, 2) == "\r\n" ? "\r\n" : "\r";
+    }
     std::size_t pos = 0;
     while (pos < text.size()) {
-        auto end = text.find('\n', pos);
+        auto end = text.find_first_of("\r\n", pos);
         if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        const std::string_view line = text.substr(pos, end - pos);
         const std::size_t offset = pos;
-        pos = end + 1;
+        pos = end;
+        if (pos < text.size()) pos += text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n' ? 2 : 1;
 
         if (const auto name = HeaderName(line)) {
             doc.sectionIndex_.try_emplace(std::string(*name), doc.sections_.size());
@@ -200,7 +203,8 @@ std::optional<std::string> IniDocument::Get(std::string_view section, std::strin
     const std::size_t slot = FindKey(*s, key);
     if (slot == kNotFound) return std::nullopt;
     const Line& line = s->lines[s->keys.table[slot].line];
-    return DecodeValue(TextOf(line).substr(line.keyEnd + 1));
+    // Blanks around the value are not part of it, as for the profile functions.
+    return DecodeValue(TrimBlanks(TextOf(line).substr(line.keyEnd + 1)));
 }
 
 std::string IniDocument::GetOr(std::string_view section, std::string_view key) const {
@@ -227,7 +231,7 @@ void IniDocument::Set(std::string_view section, std::string_view key, std::strin
         // The line keeps its key as written; only the value after "=" changes. A save rewrites
         // every item, mostly with the values they already have: those lines stay as they are.
         Line& line = s->lines[s->keys.table[slot].line];
-        if (TextOf(line).substr(line.keyEnd + 1) == encoded) return;
+        if (TrimBlanks(TextOf(line).substr(line.keyEnd + 1)) == encoded) return;
         const std::size_t keyPart = line.keyEnd + 1;
         const std::size_t offset = text_.size();
         text_.append(text_, line.offset, keyPart);
@@ -263,6 +267,8 @@ void IniDocument::Remove(std::string_view section, std::string_view key) {
 
 bool IniDocument::NeedsEscape(std::string_view value) {
     if (value.starts_with(kEscapedValuePrefix)) return true;
+    // Blanks at either end would be taken for the blanks around "=".
+    if (!value.empty() && (IsBlankChar(value.front()) || IsBlankChar(value.back()))) return true;
     for (const char c : value) {
         if (c == '\r' || c == '\n' || c == '\0') return true;
     }
@@ -272,7 +278,15 @@ bool IniDocument::NeedsEscape(std::string_view value) {
 std::string IniDocument::EncodeValue(std::string_view value) {
     if (!NeedsEscape(value)) return std::string(value);
     std::string out(kEscapedValuePrefix);
-    for (const char c : value) {
+    std::size_t first = 0, last = value.size();
+    while (first < last && IsBlankChar(value[first])) ++first;
+    while (last > first && IsBlankChar(value[last - 1])) --last;
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if ((i < first || i >= last) && IsBlankChar(c)) {
+            out += c == ' ' ? "%20" : "%09";
+            continue;
+        }
         switch (c) {
             case '%': out += "%25"; break;
             case '\r': out += "%0D"; break;

@@ -12,16 +12,17 @@ namespace velmora {
 
 // An INI (profile) file held in memory, edited key by key and written back whole.
 //
-// Reading follows the profile-file habits the settings file grew up with: section and key
-// names match without regard to ASCII letter case, the first of several equal keys wins, and a
-// value is everything after the first "=" of its line, kept exactly (no trimming, no quote
-// stripping). LF and CRLF line ends are both read. Lines the program never touches (comments,
+// Reading follows the profile functions: section and key names match without regard to ASCII
+// letter case, the first of several equal keys wins, and a value is what follows the first "="
+// of its line without the blanks around it (no quote stripping). LF, CR LF and CR line ends are
+// all read; new lines get the file's first one. Lines the program never touches (comments,
 // other sections, unknown keys) are written back as they were.
 //
-// A value holding a line break or a NUL byte could not be stored on one line: such a value (and
-// one that happens to start with the marker) is written as kEscapedValuePrefix followed by the
-// text with "%", CR, LF and NUL percent-encoded, and decoded again on reading. Every other value
-// is written unchanged, so files stay readable and editable by hand.
+// A value holding a line break or a NUL byte could not be stored on one line, and blanks at its
+// ends would be read as the blanks around "=": such a value (and one that happens to start with
+// the marker) is written as kEscapedValuePrefix followed by the text with "%", CR, LF, NUL and
+// the blanks at its ends percent-encoded, and decoded again on reading. Every other value is
+// written unchanged, so files stay readable and editable by hand.
 class IniDocument {
 public:
     static constexpr std::string_view kEscapedValuePrefix = "%velmora-escaped%";
@@ -31,6 +32,10 @@ public:
     static IniDocument Parse(std::string text);
 
     std::string Serialize() const;
+
+    // The line end of new lines (and of all lines on writing): the file's own after Parse.
+    const std::string& LineEnd() const { return lineEnd_; }
+    void SetLineEnd(std::string lineEnd) { lineEnd_ = std::move(lineEnd); }
 
     // The value of the key, or nullopt when the section or the key is missing.
     std::optional<std::string> Get(std::string_view section, std::string_view key) const;

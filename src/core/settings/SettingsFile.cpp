@@ -1,6 +1,5 @@
 #include "core/settings/SettingsFile.h"
 
-#include "core/settings/Utf8.h"
 #include "core/ui/Texts.h"
 
 namespace velmora {
@@ -8,45 +7,53 @@ namespace velmora {
 SettingsFile::SettingsFile(std::string path, IFileStore& store)
     : path_(std::move(path)), store_(store) {}
 
-std::string SettingsFile::DecodeText(std::string bytes) {
-    constexpr std::string_view kBom = "\xEF\xBB\xBF";
-    if (std::string_view(bytes).starts_with(kBom)) bytes.erase(0, kBom.size());
-    if (IsValidUtf8(bytes)) return bytes;
-    return store_.DecodeLegacy(bytes);
-}
+FileReadResult SettingsFile::ReadFile() { return store_.Read(path_, kMaxFileBytes); }
 
-FileReadResult SettingsFile::ReadFile() {
-    FileReadResult read = store_.Read(path_);
-    // Far beyond any list of 10000 items; refused like an unreadable file, so it is kept as it is.
-    if (read.status == FileReadResult::Status::Ok && read.bytes.size() > kMaxFileBytes) {
-        return {FileReadResult::Status::Failed, {}, texts::kFileTooLarge};
+SettingsFile::ParsedFile SettingsFile::Parse(FileReadResult read) {
+    if (read.status != FileReadResult::Status::Ok) {
+        IniDocument document;
+        const TextForm form = store_.NewFileForm();
+        document.SetLineEnd(form.lineEnd);
+        return {std::move(document), form};
     }
-    return read;
+    DecodedText decoded = DecodeText(std::move(read.bytes), store_, store_.NewFileForm());
+    // A file keeps its own line ends; one without any takes this system's.
+    const bool hasLineEnd = decoded.text.find_first_of("\r\n") != std::string::npos;
+    IniDocument document = IniDocument::Parse(std::move(decoded.text));
+    if (!hasLineEnd) document.SetLineEnd(decoded.form.lineEnd);
+    return {std::move(document), std::move(decoded.form)};
 }
 
-SaveResult SettingsFile::NotOverwritten(const std::string& reason) const {
-    return {false, texts::NotOverwrittenMessage(path_, reason)};
+SaveResult SettingsFile::NotOverwritten(const FileReadResult& read) const {
+    return {false, texts::NotOverwrittenMessage(
+                       path_, texts::FileErrorReason(read.errorKind, read.error))};
 }
 
 LoadedSettings SettingsFile::Load(double halfScreenWidthPx) {
     FileReadResult read = ReadFile();
-    unreadableAtLoad_ = read.status == FileReadResult::Status::Failed;
-    loadError_ = read.error;
-    if (read.status != FileReadResult::Status::Ok) return ReadSettings(IniDocument(), halfScreenWidthPx);
-    return ReadSettings(IniDocument::Parse(DecodeText(std::move(read.bytes))), halfScreenWidthPx);
+    if (read.status == FileReadResult::Status::Failed) unreadableAtLoad_ = read;
+    return ReadSettings(Parse(std::move(read)).document, halfScreenWidthPx);
+}
+
+std::optional<std::string> SettingsFile::ProblemForSaving() {
+    if (unreadableAtLoad_) return NotOverwritten(*unreadableAtLoad_).message;
+    const FileWriteResult writable = store_.CheckWritable(path_);
+    if (writable.ok) return std::nullopt;
+    return texts::NotWritableMessage(path_,
+                                     texts::FileErrorReason(writable.errorKind, writable.error));
 }
 
 SaveResult SettingsFile::Save(const Settings& settings, const std::vector<StoredItem>& items) {
-    if (unreadableAtLoad_) return NotOverwritten(loadError_);
+    if (unreadableAtLoad_) return NotOverwritten(*unreadableAtLoad_);
     FileReadResult current = ReadFile();
-    if (current.status == FileReadResult::Status::Failed) return NotOverwritten(current.error);
-    IniDocument doc = current.status == FileReadResult::Status::Ok
-                          ? IniDocument::Parse(DecodeText(std::move(current.bytes)))
-                          : IniDocument();
-    WriteSettings(doc, settings, items);
-    const FileWriteResult written = store_.WriteAtomic(path_, doc.Serialize());
+    if (current.status == FileReadResult::Status::Failed) return NotOverwritten(current);
+    ParsedFile file = Parse(std::move(current));
+    WriteSettings(file.document, settings, items);
+    const FileWriteResult written =
+        store_.Write(path_, EncodeText(file.document.Serialize(), file.form, store_));
     if (!written.ok) {
-        return {false, texts::SaveFailedMessage(path_, written.error)};
+        return {false, texts::SaveFailedMessage(
+                           path_, texts::FileErrorReason(written.errorKind, written.error))};
     }
     return {};
 }

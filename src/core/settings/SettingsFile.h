@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,9 +15,10 @@ struct SaveResult {
     std::string message;  // for the user when !ok: what failed, the file and the reason
 };
 
-// The per-user settings file: read once at start-up, written once at the end.
+// The per-user settings file: read once at start-up, written once at the end, in the form it
+// had (encoding, byte-order mark, line ends; core/settings/TextCodec.h).
 class SettingsFile {
-public:
+  public:
     static constexpr std::size_t kMaxFileBytes = 256u << 20;
 
     SettingsFile(std::string path, IFileStore& store);
@@ -26,22 +28,27 @@ public:
     // Never fails: whatever cannot be read falls back to the defaults.
     LoadedSettings Load(double halfScreenWidthPx);
 
+    // The message for the user when the save at the end is bound to fail (the file or its
+    // folder is not writable, or the file could not be read and will not be replaced).
+    std::optional<std::string> ProblemForSaving();
+
     // Re-reads the file as it is now (keeping what other programs or instances wrote there),
-    // applies the settings and the item list, and replaces the file atomically. A file that
+    // applies the settings and the item list, and replaces the file in its own form. A file that
     // exists but could not be read is never replaced: that would wipe items never loaded.
     SaveResult Save(const Settings& settings, const std::vector<StoredItem>& items);
 
-    // UTF-8 as it is (a byte-order mark dropped); anything else is legacy code-page text.
-    std::string DecodeText(std::string bytes);
-
-private:
+  private:
+    struct ParsedFile {
+        IniDocument document;
+        TextForm form;
+    };
     FileReadResult ReadFile();
-    SaveResult NotOverwritten(const std::string& reason) const;
+    ParsedFile Parse(FileReadResult read);
+    SaveResult NotOverwritten(const FileReadResult& read) const;
 
     std::string path_;
     IFileStore& store_;
-    bool unreadableAtLoad_ = false;
-    std::string loadError_;
+    std::optional<FileReadResult> unreadableAtLoad_;
 };
 
 }  // namespace velmora

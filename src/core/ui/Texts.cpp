@@ -24,6 +24,29 @@ std::string FaultMessage(std::string_view what) {
     return "予期しないエラーが起きたため、設定を保存して終了します。\n" + std::string(what);
 }
 
+std::string NotWritableMessage(std::string_view path, std::string_view reason) {
+    return "設定ファイルに書き込めません。このままでは終了時に設定とアイテムを保存できません。\n" +
+           std::string(path) + "\n" + std::string(reason);
+}
+
+std::string AlreadyRunningMessage(std::string_view path) {
+    return "Velmora は既に起動しています。\n" + std::string(path);
+}
+
+std::string FileErrorReason(FileError kind, std::string_view systemText) {
+    switch (kind) {
+        case FileError::NotFound: return "ファイルまたはフォルダーが見つかりません。";
+        case FileError::PermissionDenied: return "アクセスが拒否されました。";
+        case FileError::ReadOnlyFileSystem: return "読み取り専用のファイルシステムです。";
+        case FileError::DiskFull: return "ディスクの空き容量が足りません。";
+        case FileError::TooLarge: return "ファイルが大きすぎます。";
+        case FileError::NotAFile: return "ファイルではありません（フォルダーなどです）。";
+        case FileError::None:
+        case FileError::Other: break;
+    }
+    return std::string(systemText);
+}
+
 std::string WithoutAccessKeyMarks(std::string_view caption) {
     std::string out;
     out.reserve(caption.size());

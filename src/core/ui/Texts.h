@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/ports/FileStore.h"
+
 namespace velmora::texts {
 
 // Every text the windows show, shared by both front ends. Captions use the access-key markup of
@@ -55,7 +57,11 @@ std::string LaunchFailedMessage(std::string_view file, std::string_view reason);
 std::string SaveFailedMessage(std::string_view path, std::string_view reason);
 std::string NotOverwrittenMessage(std::string_view path, std::string_view reason);
 std::string FaultMessage(std::string_view what);
-inline constexpr const char* kFileTooLarge = "ファイルが大きすぎます。";
+std::string NotWritableMessage(std::string_view path, std::string_view reason);
+std::string AlreadyRunningMessage(std::string_view path);
+
+// Why a file operation failed, in Japanese for the common failures, else the system's text.
+std::string FileErrorReason(FileError kind, std::string_view systemText);
 
 // A caption as a plain label shows it, without access-key markup ("引数 D&&D" -> "引数 D&D").
 std::string WithoutAccessKeyMarks(std::string_view caption);
