@@ -39,7 +39,7 @@ std::string FileOf(int count) {
 // The same 10000 items in each form a user's file may have.
 std::string FileIn(TextEncoding encoding) {
     MemoryStore store;
-    TextForm form{encoding, encoding != TextEncoding::Legacy, "\r\n"};
+    TextForm form{encoding, encoding == TextEncoding::Utf16Le, "\n"};
     return EncodeText(FileOf(10000), form, store);
 }
 

@@ -39,19 +39,29 @@ std::string DecodeLegacyText(std::string_view bytes) {
 std::optional<std::string> EncodeLegacyText(std::string_view utf8) {
     iconv_t cd = iconv_open("CP932", "UTF-8");
     if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    std::string input(utf8);
     std::string out;
-    out.reserve(input.size());
-    char* in = input.data();
-    std::size_t inLeft = input.size();
+    out.reserve(utf8.size());
     char buffer[4096];
     bool fits = true;
-    while (inLeft > 0 && fits) {
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, sizeof buffer - outLeft);
-        fits = r != static_cast<std::size_t>(-1) || errno == E2BIG;
+    // ASCII is the same in CP932: only the runs beyond it go through the converter.
+    for (std::size_t i = 0; i < utf8.size() && fits;) {
+        std::size_t end = i;
+        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) < 0x80) ++end;
+        out.append(utf8.substr(i, end - i));
+        i = end;
+        while (end < utf8.size() && static_cast<unsigned char>(utf8[end]) >= 0x80) ++end;
+        if (end == i) continue;
+        std::string run(utf8.substr(i, end - i));
+        char* in = run.data();
+        std::size_t inLeft = run.size();
+        while (inLeft > 0 && fits) {
+            char* outPtr = buffer;
+            std::size_t outLeft = sizeof buffer;
+            const std::size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+            out.append(buffer, sizeof buffer - outLeft);
+            fits = r != static_cast<std::size_t>(-1) || errno == E2BIG;
+        }
+        i = end;
     }
     iconv_close(cd);
     if (!fits) return std::nullopt;

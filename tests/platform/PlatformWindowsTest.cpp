@@ -101,6 +101,35 @@ TEST(WindowsPlatform, AtomicReplaceAndUnreadablePlaces) {
     EXPECT_FALSE(store.Write(dir.Utf8("missing\\x.ini"), "x").ok);
 }
 
+TEST(WindowsPlatform, AUnicodeFileOfTheProfileFunctionsReadsBackThroughThemAfterASave) {
+    TempDir dir;
+    const std::string path = dir.Utf8("Velmora_user.ini");
+    const std::wstring wpath = fs::u8path(path).wstring();
+    // The profile functions keep a file Unicode once it starts with the mark.
+    std::ofstream(fs::u8path(path), std::ios::binary) << "\xFF\xFE";
+    ASSERT_TRUE(::WritePrivateProfileStringW(L"Item", L"ItemName0", L"\u30E1\u30E2\u5E33", wpath.c_str()));
+    ASSERT_TRUE(::WritePrivateProfileStringW(L"Item", L"ItemPath0", L"C:\\\u30E1\u30E2\\a.exe", wpath.c_str()));
+    platform::SystemFileStore store;
+    SettingsFile file(path, store);
+    const LoadedSettings loaded = file.Load(640);
+    ASSERT_EQ(loaded.items.size(), 1u);
+    EXPECT_EQ(loaded.items[0].label, "メモ帳");
+    EXPECT_EQ(loaded.items[0].target, "C:\\メモ\\a.exe");
+    std::vector<StoredItem> items = loaded.items;
+    items.push_back({"日本語 ☆", "\"C:\\My Dir\\b.exe\" -x"});
+    ASSERT_TRUE(file.Save(loaded.settings, items).ok);
+    EXPECT_EQ(ReadAll(fs::u8path(path)).substr(0, 2), "\xFF\xFE");
+    wchar_t value[256] = {};
+    ::GetPrivateProfileStringW(L"Item", L"ItemName0", L"", value, 256, wpath.c_str());
+    EXPECT_EQ(std::wstring(value), L"\u30E1\u30E2\u5E33");
+    ::GetPrivateProfileStringW(L"Item", L"ItemName1", L"", value, 256, wpath.c_str());
+    EXPECT_EQ(std::wstring(value), L"\u65E5\u672C\u8A9E \u2606");
+    ::GetPrivateProfileStringW(L"Item", L"ItemPath1", L"", value, 256, wpath.c_str());
+    EXPECT_EQ(std::wstring(value), L"\"C:\\My Dir\\b.exe\" -x");
+    ::GetPrivateProfileStringW(L"Config", L"WindowPosition", L"", value, 256, wpath.c_str());
+    EXPECT_EQ(std::wstring(value), L"0");
+}
+
 TEST(WindowsPlatform, AReplacedFileKeepsItsAttributes) {
     TempDir dir;
     const std::string path = dir.Utf8("Velmora_me.ini");

@@ -58,7 +58,9 @@ std::string_view IniDocument::KeyName(const Line& line) const {
     return TrimBlanks(TextOf(line).substr(0, line.keyEnd));
 }
 
-std::uint32_t IniDocument::KeyHash(std::string_view key) { return static_cast<std::uint32_t>(FoldedHash{}(key)); }
+std::uint32_t IniDocument::KeyHash(std::string_view key) {
+    return static_cast<std::uint32_t>(FoldedHash{}(key));
+}
 
 void IniDocument::KeyIndex::Insert(Slot slot) {
     if ((used + 1) * 2 > table.size()) Rebuild();
@@ -87,7 +89,8 @@ std::size_t IniDocument::FindKey(const Section& section, std::string_view key) c
     return FindKey(section, key, KeyHash(key));
 }
 
-std::size_t IniDocument::FindKey(const Section& section, std::string_view key, std::uint32_t hash) const {
+std::size_t IniDocument::FindKey(const Section& section, std::string_view key,
+                                 std::uint32_t hash) const {
     const auto& table = section.keys.table;
     if (table.empty()) return kNotFound;
     const std::size_t mask = table.size() - 1;
@@ -95,7 +98,8 @@ std::size_t IniDocument::FindKey(const Section& section, std::string_view key, s
     for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
         const KeyIndex::Slot& slot = table[i];
         if (slot.line == KeyIndex::kEmpty) return kNotFound;
-        if (slot.line != KeyIndex::kRemoved && slot.hash == hash && equal(KeyName(section.lines[slot.line]), key)) {
+        if (slot.line != KeyIndex::kRemoved && slot.hash == hash &&
+            equal(KeyName(section.lines[slot.line]), key)) {
             return i;
         }
     }
@@ -123,14 +127,17 @@ IniDocument IniDocument::Parse(std::string input) {
     if (const auto first = text.find_first_of("\r\n"); first != std::string_view::npos) {
         doc.lineEnd_ = text[first] == '\n' ? "\n" : text.substr(first, 2) == "\r\n" ? "\r\n" : "\r";
     }
+    // Most files have no CR at all: then lines are found with one fast search for LF each.
+    const bool hasCr = text.find('\r') != std::string_view::npos;
     std::size_t pos = 0;
     while (pos < text.size()) {
-        auto end = text.find_first_of("\r\n", pos);
+        auto end = hasCr ? text.find_first_of("\r\n", pos) : text.find('\n', pos);
         if (end == std::string_view::npos) end = text.size();
         const std::string_view line = text.substr(pos, end - pos);
         const std::size_t offset = pos;
         pos = end;
-        if (pos < text.size()) pos += text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n' ? 2 : 1;
+        if (pos < text.size())
+            pos += text[pos] == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n' ? 2 : 1;
 
         if (const auto name = HeaderName(line)) {
             doc.sectionIndex_.try_emplace(std::string(*name), doc.sections_.size());
@@ -161,7 +168,8 @@ void IniDocument::AddLine(Section& section, std::size_t offset, std::size_t leng
         line.isKey = true;
         line.keyEnd = static_cast<std::uint32_t>(eq);
         section.lines.push_back(line);
-        const bool added = IndexKey(section, TrimBlanks(view.substr(0, eq)), section.lines.size() - 1);
+        const bool added =
+            IndexKey(section, TrimBlanks(view.substr(0, eq)), section.lines.size() - 1);
         section.hasEqualKeys = section.hasEqualKeys || !added;
         return;
     }
@@ -288,11 +296,20 @@ std::string IniDocument::EncodeValue(std::string_view value) {
             continue;
         }
         switch (c) {
-            case '%': out += "%25"; break;
-            case '\r': out += "%0D"; break;
-            case '\n': out += "%0A"; break;
-            case '\0': out += "%00"; break;
-            default: out += c;
+            case '%':
+                out += "%25";
+                break;
+            case '\r':
+                out += "%0D";
+                break;
+            case '\n':
+                out += "%0A";
+                break;
+            case '\0':
+                out += "%00";
+                break;
+            default:
+                out += c;
         }
     }
     return out;

@@ -2,6 +2,8 @@
 
 #include "core/settings/Utf8.h"
 
+#include <vector>
+
 namespace velmora {
 
 namespace {
@@ -17,110 +19,164 @@ bool IsAscii(std::string_view s) {
     return true;
 }
 
-// Decodes line by line: valid UTF-8 lines stay, the others are legacy text.
+// Decodes line by line: valid UTF-8 lines stay, the others are legacy text. Runs of legacy
+// lines are decoded together, and a file with no UTF-8 line beyond ASCII in one go (line ends
+// and ASCII read the same in both).
 std::string DecodeByLine(std::string_view bytes, ILegacyCodec& legacy, bool& mixed) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
-    bool sawUtf8 = false, sawLegacy = false;
+    struct Span {
+        std::size_t begin, end;
+        bool utf8;
+    };
+    std::vector<Span> runs;
+    bool sawUtf8 = false;
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         auto end = bytes.find_first_of("\r\n", pos);
         if (end == std::string_view::npos) end = bytes.size();
         const std::string_view line = bytes.substr(pos, end - pos);
-        if (IsValidUtf8(line)) {
-            sawUtf8 = sawUtf8 || !IsAscii(line);
-            out += line;
+        const bool utf8 = !IsAscii(line) && IsValidUtf8(line);
+        sawUtf8 = sawUtf8 || utf8;
+        // The line end (ASCII in every form, CR LF, LF or CR) goes with its line.
+        if (end < bytes.size())
+            end += bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n' ? 2 : 1;
+        if (!runs.empty() && runs.back().utf8 == utf8) {
+            runs.back().end = end;
         } else {
-            sawLegacy = true;
-            out += legacy.DecodeLegacy(line);
+            runs.push_back({pos, end, utf8});
         }
-        // The line end (ASCII in every form): CR LF, LF or CR.
-        std::size_t next = end;
-        if (next < bytes.size()) {
-            next +=
-                bytes[next] == '\r' && next + 1 < bytes.size() && bytes[next + 1] == '\n' ? 2 : 1;
-        }
-        out.append(bytes.substr(end, next - end));
-        pos = next;
+        pos = end;
     }
-    mixed = sawUtf8 && sawLegacy;
+    mixed = sawUtf8;
+    if (!sawUtf8) return legacy.DecodeLegacy(bytes);
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (const Span& run : runs) {
+        const std::string_view text = bytes.substr(run.begin, run.end - run.begin);
+        out += run.utf8 ? std::string(text) : legacy.DecodeLegacy(text);
+    }
     return out;
-}
-
-void AppendUtf16(std::string& out, char16_t unit, bool bigEndian) {
-    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
-    if (bigEndian) {
-        out += high;
-        out += low;
-    } else {
-        out += low;
-        out += high;
-    }
 }
 
 // The next code point of valid or invalid UTF-8; an invalid byte reads as U+FFFD.
 char32_t NextCodePoint(std::string_view s, std::size_t& i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
     const unsigned char c = byte(i);
-    int length = c < 0x80           ? 1
-                 : (c >> 5) == 0x6  ? 2
-                 : (c >> 4) == 0xE  ? 3
-                 : (c >> 3) == 0x1E ? 4
-                                    : 0;
-    if (length == 0 || i + static_cast<std::size_t>(length) > s.size() ||
-        !IsValidUtf8(s.substr(i, static_cast<std::size_t>(length)))) {
+    if (c < 0x80) {
+        ++i;
+        return c;
+    }
+    const std::size_t length = (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+    char32_t cp = length == 2 ? (c & 0x1F) : length == 3 ? (c & 0x0F) : (c & 0x07);
+    bool valid = length != 0 && i + length <= s.size();
+    for (std::size_t k = 1; valid && k < length; ++k) {
+        valid = (byte(i + k) & 0xC0) == 0x80;
+        cp = (cp << 6) | (byte(i + k) & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not characters.
+    static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
+    valid = valid && cp >= kMinimum[length] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
+    if (!valid) {
         ++i;
         return 0xFFFD;
     }
-    char32_t cp = length == 1   ? c
-                  : length == 2 ? (c & 0x1F)
-                  : length == 3 ? (c & 0x0F)
-                                : (c & 0x07);
-    for (int k = 1; k < length; ++k)
-        cp = (cp << 6) | (byte(i + static_cast<std::size_t>(k)) & 0x3F);
-    i += static_cast<std::size_t>(length);
+    i += length;
     return cp;
 }
+
+// Collects output in a small buffer and appends it in blocks: no per-character capacity checks,
+// and no zero-filled worst-case buffer to touch first.
+class BlockWriter {
+  public:
+    explicit BlockWriter(std::string& out) : out_(out) {}
+    ~BlockWriter() { Flush(); }
+    // Room for at least four more bytes.
+    char*& Reserve4() {
+        if (o_ + 4 > buffer_ + sizeof buffer_) Flush();
+        return o_;
+    }
+    void Flush() {
+        out_.append(buffer_, static_cast<std::size_t>(o_ - buffer_));
+        o_ = buffer_;
+    }
+
+  private:
+    std::string& out_;
+    char buffer_[8192];
+    char* o_ = buffer_;
+};
 
 }  // namespace
 
 std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     std::string out;
-    out.reserve(bytes.size());
+    out.reserve(bytes.size() / 2 * 3 / 2);
+    BlockWriter writer(out);
+    const auto put = [&writer](char32_t cp) {
+        char*& o = writer.Reserve4();
+        if (cp < 0x80) {
+            *o++ = static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            *o++ = static_cast<char>(0xC0 | (cp >> 6));
+            *o++ = static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            *o++ = static_cast<char>(0xE0 | (cp >> 12));
+            *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *o++ = static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            *o++ = static_cast<char>(0xF0 | (cp >> 18));
+            *o++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            *o++ = static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    };
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto unit = [&](std::size_t k) {
-        const auto a = static_cast<unsigned char>(bytes[k]),
-                   b = static_cast<unsigned char>(bytes[k + 1]);
-        return static_cast<char16_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+        return static_cast<char16_t>(bigEndian ? (b[k] << 8) | b[k + 1] : (b[k + 1] << 8) | b[k]);
     };
     for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
         const char16_t u = unit(i);
         if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
             const char16_t next = unit(i + 2);
             if (next >= 0xDC00 && next <= 0xDFFF) {
-                AppendUtf8(out,
-                           0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (next - 0xDC00));
+                put(0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (next - 0xDC00));
                 i += 2;
                 continue;
             }
         }
-        AppendUtf8(out, u >= 0xD800 && u <= 0xDFFF ? 0xFFFD : u);
+        put(u >= 0xD800 && u <= 0xDFFF ? 0xFFFD : u);
     }
-    if (bytes.size() % 2 != 0) AppendUtf8(out, 0xFFFD);  // a lone last byte
+    if (bytes.size() % 2 != 0) put(0xFFFD);  // a lone last byte
+    writer.Flush();
     return out;
 }
+
+namespace {
+
+void AppendAsUtf16(std::string& out, std::string_view utf8, bool bigEndian) {
+    BlockWriter writer(out);
+    const auto put = [&writer, bigEndian](char32_t unit) {
+        char*& o = writer.Reserve4();
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        *o++ = bigEndian ? high : low;
+        *o++ = bigEndian ? low : high;
+    };
+    for (std::size_t i = 0; i < utf8.size();) {
+        const char32_t cp = NextCodePoint(utf8, i);
+        if (cp >= 0x10000) {
+            put(0xD800 + ((cp - 0x10000) >> 10));
+            put(0xDC00 + ((cp - 0x10000) & 0x3FF));
+        } else {
+            put(cp);
+        }
+    }
+}
+
+}  // namespace
 
 std::string Utf8ToUtf16(std::string_view utf8, bool bigEndian) {
     std::string out;
     out.reserve(utf8.size() * 2);
-    for (std::size_t i = 0; i < utf8.size();) {
-        const char32_t cp = NextCodePoint(utf8, i);
-        if (cp >= 0x10000) {
-            AppendUtf16(out, static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10)), bigEndian);
-            AppendUtf16(out, static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)), bigEndian);
-        } else {
-            AppendUtf16(out, static_cast<char16_t>(cp), bigEndian);
-        }
-    }
+    AppendAsUtf16(out, utf8, bigEndian);
     return out;
 }
 
@@ -161,11 +217,15 @@ std::string EncodeText(std::string_view utf8, const TextForm& form, ILegacyCodec
         case TextEncoding::Legacy:
             if (auto encoded = legacy.EncodeLegacy(utf8)) return std::move(*encoded);
             // A character the code page cannot hold: UTF-8, marked so Windows readers know it.
-            return std::string(kUtf8Mark) + std::string(utf8);
+            return EncodeText(utf8, TextForm{TextEncoding::Utf8, true, form.lineEnd}, legacy);
         case TextEncoding::Utf8:
             break;
     }
-    return (form.byteOrderMark ? std::string(kUtf8Mark) : std::string()) + std::string(utf8);
+    std::string out;
+    out.reserve(kUtf8Mark.size() + utf8.size());
+    if (form.byteOrderMark) out += kUtf8Mark;
+    out += utf8;
+    return out;
 }
 
 }  // namespace velmora
