@@ -9,13 +9,12 @@
 
 #include "core/app/Session.h"
 #include "platform/Diagnostics.h"
-#include "platform/ExecutablePath.h"
 #include "platform/FileStore.h"
 #include "platform/InstanceLock.h"
 #include "platform/ProcessSetup.h"
 #include "platform/ShellOpen.h"
 #include "platform/ShutdownSignals.h"
-#include "platform/UserName.h"
+#include "platform/Startup.h"
 #include "qt/PanelWindow.h"
 #include "qt/QtDialogHost.h"
 #include "qt/QtMessageBox.h"
@@ -60,14 +59,7 @@ int Main(int argc, char** argv, const MainOptions& options) {
     QApplication qtApp(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
 
-    StartupEnvironment env;
-    env.userName = platform::LoginName();
-    const platform::ExecutableLocation exe = platform::GetExecutableLocation();
-    env.executableDirectory = exe.directory;
-    env.executableBaseName = exe.baseName;
-    env.separator = platform::PathSeparator();
-    env.pathStyle = platform::NativePathStyle();
-    env.toolkit = "Qt " QT_VERSION_STR;
+    const StartupEnvironment env = platform::CurrentStartupEnvironment("Qt " QT_VERSION_STR);
 
     platform::SystemInstanceLock instanceLock;
     platform::SystemFileStore store;

@@ -8,12 +8,11 @@
 
 #include "core/app/Session.h"
 #include "platform/Diagnostics.h"
-#include "platform/ExecutablePath.h"
 #include "platform/FileStore.h"
 #include "platform/InstanceLock.h"
 #include "platform/ProcessSetup.h"
 #include "platform/ShellOpen.h"
-#include "platform/UserName.h"
+#include "platform/Startup.h"
 #include "win32/PanelWindow.h"
 #include "win32/Win32DialogHost.h"
 #include "win32/Win32MessageBox.h"
@@ -28,14 +27,7 @@ int Main(const MainOptions& options) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&controls);
 
-    StartupEnvironment env;
-    env.userName = platform::LoginName();
-    const platform::ExecutableLocation exe = platform::GetExecutableLocation();
-    env.executableDirectory = exe.directory;
-    env.executableBaseName = exe.baseName;
-    env.separator = platform::PathSeparator();
-    env.pathStyle = platform::NativePathStyle();
-    env.toolkit = "Win32 API";
+    const StartupEnvironment env = platform::CurrentStartupEnvironment("Win32 API");
 
     platform::SystemInstanceLock instanceLock;
     platform::SystemFileStore store;
