@@ -24,9 +24,33 @@ namespace {
 constexpr const char* kNoSuchFile = "ファイルが見つかりません。";
 constexpr const char* kNoAssociation = "関連付けられたプログラムがありません。";
 
+// Why a program did not start, in Japanese for the common reasons, else the system's text.
+std::string ReasonFor(int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return kNoSuchFile;
+        case EACCES:
+        case EPERM:
+            return "アクセスが拒否されました。";
+        case ENOEXEC:
+            return "実行できる形式のファイルではありません。";
+        case ETXTBSY:
+            return "ファイルが使用中です。";
+        case ENOMEM:
+        case EAGAIN:
+            return "メモリーまたはプロセスの空きが足りません。";
+        case E2BIG:
+            return "引数が長すぎます。";
+        default:
+            return std::strerror(error);
+    }
+}
+
 bool IsExecutableFile(const std::string& path) {
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) &&
+           ::access(path.c_str(), X_OK) == 0;
 }
 
 bool IsDirectory(const std::string& path) {
@@ -58,8 +82,25 @@ std::string FindOnPath(const std::string& name) {
 
 std::string HomeDirectory() {
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
-    if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr) return pw->pw_dir;
+    if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_dir != nullptr)
+        return pw->pw_dir;
     return "/";
+}
+
+// "~" and "~/..." name the home folder, as in a shell.
+std::string WithHome(const std::string& path) {
+    if (path == "~") return HomeDirectory();
+    if (path.rfind("~/", 0) == 0) return HomeDirectory() + path.substr(1);
+    return path;
+}
+
+// A relative path is taken from Velmora's own working directory, before the program changes
+// into its derived one.
+std::string Absolute(const std::string& path) {
+    if (path.empty() || path.front() == '/') return path;
+    char cwd[4096];
+    if (::getcwd(cwd, sizeof cwd) == nullptr) return path;
+    return std::string(cwd) + "/" + path;
 }
 
 // Starts the program in its own session, detached: it outlives the panel and, because the
@@ -70,15 +111,22 @@ std::string SpawnDetached(const std::string& program, const std::vector<std::str
     argv.reserve(args.size() + 1);
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    // An executable without a "#!" line runs through /bin/sh, as every shell and execvp run it.
+    std::vector<char*> shArgv;
+    shArgv.push_back(const_cast<char*>("sh"));
+    shArgv.push_back(const_cast<char*>(program.c_str()));
+    for (std::size_t i = 1; i < args.size(); ++i)
+        shArgv.push_back(const_cast<char*>(args[i].c_str()));
+    shArgv.push_back(nullptr);
 
     int pipeFds[2];
-    if (::pipe2(pipeFds, O_CLOEXEC) != 0) return std::strerror(errno);
+    if (::pipe2(pipeFds, O_CLOEXEC) != 0) return ReasonFor(errno);
     const pid_t child = ::fork();
     if (child < 0) {
         const int error = errno;
         ::close(pipeFds[0]);
         ::close(pipeFds[1]);
-        return std::strerror(error);
+        return ReasonFor(error);
     }
     if (child == 0) {
         // Only async-signal-safe calls from here on.
@@ -96,6 +144,7 @@ std::string SpawnDetached(const std::string& program, const std::vector<std::str
         sigemptyset(&none);
         ::sigprocmask(SIG_SETMASK, &none, nullptr);
         ::execve(program.c_str(), argv.data(), environ);
+        if (errno == ENOEXEC) ::execve("/bin/sh", shArgv.data(), environ);
         const int error = errno;
         ssize_t ignored = ::write(pipeFds[1], &error, sizeof error);
         (void)ignored;
@@ -111,8 +160,8 @@ std::string SpawnDetached(const std::string& program, const std::vector<std::str
         n = ::read(pipeFds[0], &execError, sizeof execError);
     } while (n < 0 && errno == EINTR);
     ::close(pipeFds[0]);
-    if (n == static_cast<ssize_t>(sizeof execError)) return std::strerror(execError);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::strerror(EAGAIN);
+    if (n == static_cast<ssize_t>(sizeof execError)) return ReasonFor(execError);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return ReasonFor(EAGAIN);
     return {};
 }
 
@@ -122,14 +171,17 @@ std::string SystemShell::Open(const std::string& fileText, const std::string& pa
                               const std::string& workingDirectory) {
     // The quotes that keep a path with spaces together on Windows are not part of the name.
     std::string file = fileText;
-    if (file.size() >= 2 && file.front() == '"' && file.back() == '"') file = file.substr(1, file.size() - 2);
-    std::string directory = WithoutInheritedQuote(workingDirectory);
+    if (file.size() >= 2 && file.front() == '"' && file.back() == '"')
+        file = file.substr(1, file.size() - 2);
+    file = WithHome(file);
+    std::string directory = Absolute(WithHome(WithoutInheritedQuote(workingDirectory)));
     if (!IsDirectory(directory)) directory = HomeDirectory();
     if (file.empty()) return kNoSuchFile;
 
     std::string program;
     if (!HasUrlScheme(file)) {
         if (file.find('/') != std::string::npos) {
+            file = Absolute(file);
             if (IsExecutableFile(file)) program = file;
         } else {
             program = FindOnPath(file);
@@ -142,6 +194,7 @@ std::string SystemShell::Open(const std::string& fileText, const std::string& pa
         return SpawnDetached(program, args, directory);
     }
     // Documents, folders and URLs go to the desktop's default application.
+    if (!HasUrlScheme(file)) file = Absolute(file);
     const std::string opener = FindOnPath("xdg-open");
     if (opener.empty()) return kNoAssociation;
     return SpawnDetached(opener, {"xdg-open", file}, directory);

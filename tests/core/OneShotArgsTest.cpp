@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/launch/CommandLine.h"
 #include "core/launch/OneShotArgs.h"
 
 using namespace velmora;
@@ -21,5 +22,21 @@ TEST(OneShotArgs, CtrlAloneExtendsAnArmedArgumentAnythingElseReplaces) {
     EXPECT_EQ(ComposeOneShotArgs(armed, true, 0, DroppedText{"-w"}), "-w");
     // Nothing armed: an earlier, used argument is not continued.
     EXPECT_EQ(ComposeOneShotArgs("old", false, kCtrlMask, DroppedText{"new"}), "new");
-    EXPECT_EQ(ComposeOneShotArgs("a", true, kCtrlMask, DroppedFiles{"/x y", "/z"}), "a \"/x y\" /z");
+    EXPECT_EQ(ComposeOneShotArgs("a", true, kCtrlMask, DroppedFiles{"/x y", "/z"}),
+              "a \"/x y\" /z");
+}
+
+TEST(OneShotArgs, OnPosixEveryDroppedNameSplitsBackIntoOneArgumentUnchanged) {
+    const DroppedFiles names{"/home/me/it's.txt",   "/home/me/back\\slash.txt",
+                             "/home/me/c\"d e.txt", "/home/me/plain.txt",
+                             "/home/me/tab\there",  "/home/me/$HOME *.txt"};
+    const std::string args = ComposeOneShotArgs("", false, 0, names, PathStyle::Posix);
+    EXPECT_EQ(SplitCommandLine(args), std::vector<std::string>(names.begin(), names.end())) << args;
+    EXPECT_EQ(
+        ComposeOneShotArgs("", false, 0, DroppedFiles{"/a/plain.txt", "/a/b c"}, PathStyle::Posix),
+        "/a/plain.txt '/a/b c'");
+    // Extending keeps the earlier names whole too.
+    const std::string extended =
+        ComposeOneShotArgs(args, true, kCtrlMask, DroppedFiles{"/x/y'z"}, PathStyle::Posix);
+    EXPECT_EQ(SplitCommandLine(extended).back(), "/x/y'z");
 }

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include <sys/stat.h>
@@ -33,22 +35,56 @@ TEST(PlatformShell, StartsAProgramWithItsArgumentsInItsDirectory) {
     std::filesystem::create_directory(dir / "my dir");
     const std::string script = dir / "my dir/rec.sh";
     const std::string out = dir / "out.txt";
-    WriteFile(script, "#!/bin/sh\n{ pwd; for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out + ".tmp'\nmv '" +
-                          out + ".tmp' '" + out + "'\n");
+    WriteFile(script, "#!/bin/sh\n{ pwd; for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out +
+                          ".tmp'\nmv '" + out + ".tmp' '" + out + "'\n");
     ::chmod(script.c_str(), 0755);
     platform::SystemShell shell;
-    EXPECT_EQ(shell.Open("\"" + script + "\"", "-a \"b c\" '$HOME' *", "\"" + (dir / "my dir/")), "");
+    EXPECT_EQ(shell.Open("\"" + script + "\"", "-a \"b c\" '$HOME' *", "\"" + (dir / "my dir/")),
+              "");
     EXPECT_EQ(WaitForFile(out), (dir / "my dir") + "\n[-a]\n[b c]\n[$HOME]\n[*]\n");
 }
 
 TEST(PlatformShell, ReportsWhatCannotBeOpened) {
     platform::SystemShell shell;
-    EXPECT_EQ(shell.Open("/nonexistent/velmora/x", "", "/nonexistent/velmora/"), "ファイルが見つかりません。");
-    EXPECT_EQ(shell.Open("no-such-program-velmora", "", "no-such-program-velmora"), "ファイルが見つかりません。");
+    EXPECT_EQ(shell.Open("/nonexistent/velmora/x", "", "/nonexistent/velmora/"),
+              "ファイルが見つかりません。");
+    EXPECT_EQ(shell.Open("no-such-program-velmora", "", "no-such-program-velmora"),
+              "ファイルが見つかりません。");
     EXPECT_EQ(shell.Open("", "", ""), "ファイルが見つかりません。");
 }
 
 TEST(PlatformShell, BareNamesAreFoundOnThePath) {
     platform::SystemShell shell;
     EXPECT_EQ(shell.Open("true", "", "true"), "");
+}
+
+TEST(PlatformShell, ScriptsWithoutAShebangHomeAndRelativeTargetsStartAsAShellWould) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "sub");
+    const std::string out = dir / "out.txt";
+    // No "#!" line: run through /bin/sh.
+    const std::string script = dir / "sub/tool.sh";
+    WriteFile(script, "{ pwd; for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out +
+                          ".tmp'\nmv '" + out + ".tmp' '" + out + "'\n");
+    ::chmod(script.c_str(), 0755);
+    platform::SystemShell shell;
+    EXPECT_EQ(shell.Open(script, "'it'\\''s.txt' x", dir / "sub/"), "");
+    EXPECT_EQ(WaitForFile(out), (dir / "sub") + "\n[it's.txt]\n[x]\n");
+
+    // A relative target is taken from our own working directory, not from the program's.
+    std::filesystem::remove(out);
+    const auto before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    EXPECT_EQ(shell.Open("sub/tool.sh", "", "sub/"), "");
+    std::filesystem::current_path(before);
+    EXPECT_EQ(WaitForFile(out), (dir / "sub") + "\n");
+
+    // "~/" is the home folder.
+    std::filesystem::remove(out);
+    const char* oldHome = std::getenv("HOME");
+    const std::string savedHome = oldHome != nullptr ? oldHome : "";
+    ::setenv("HOME", dir.path().c_str(), 1);
+    EXPECT_EQ(shell.Open("~/sub/tool.sh", "-h", "~/sub/"), "");
+    ::setenv("HOME", savedHome.c_str(), 1);
+    EXPECT_EQ(WaitForFile(out), (dir / "sub") + "\n[-h]\n");
 }

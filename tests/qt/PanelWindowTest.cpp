@@ -137,9 +137,9 @@ private Q_SLOTS:
         Panel p;
         Drop(p.form.argumentLabel(), Files({"/tmp/a.txt", "/tmp/My Docs/b.txt"}));
         QVERIFY(p.form.argumentLabel()->font().bold());
-        QCOMPARE(p.form.argumentLabel()->toolTip(), QString("/tmp/a.txt \"/tmp/My Docs/b.txt\""));
+        QCOMPARE(p.form.argumentLabel()->toolTip(), QString("/tmp/a.txt '/tmp/My Docs/b.txt'"));
         Drop(p.form.argumentLabel(), Text("-v"), Qt::ControlModifier);
-        QCOMPARE(p.logic.OneShotArgs(), std::string("/tmp/a.txt \"/tmp/My Docs/b.txt\" -v"));
+        QCOMPARE(p.logic.OneShotArgs(), std::string("/tmp/a.txt '/tmp/My Docs/b.txt' -v"));
         Drop(p.form.argumentLabel(), Text("-w"), Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(p.logic.OneShotArgs(), std::string("-w"));
         QTest::mouseDClick(p.form.argumentLabel(), Qt::LeftButton);

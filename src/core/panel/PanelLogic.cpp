@@ -268,7 +268,7 @@ void PanelLogic::EditItem() {
 
 void PanelLogic::OnArgumentDrop(const std::optional<DroppedContent>& dropped, int modifiers) {
     if (dropped) {
-        oneShotArgs_ = ComposeOneShotArgs(oneShotArgs_, hasOneShotArgs_, modifiers, *dropped);
+        oneShotArgs_ = ComposeOneShotArgs(oneShotArgs_, hasOneShotArgs_, modifiers, *dropped, context_.pathStyle);
         hasOneShotArgs_ = true;
     }
     RefreshArgumentLabel();
