@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "core/ui/Texts.h"
+#include "qt/CompactTextLabel.h"
 #include "qt/QtTwips.h"
 
 namespace velmora {
@@ -25,7 +26,7 @@ AboutDialog::AboutDialog(AboutDialogLogic& logic)
 
     auto* upperFrame = new QGroupBox(this);
     PlaceInTwips(upperFrame, ui::kUpperFrame);
-    description_ = new QLabel(upperFrame);
+    description_ = new CompactTextLabel(upperFrame);
     description_->setTextFormat(Qt::PlainText);
     description_->setWordWrap(true);
     description_->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -9,6 +9,8 @@ class QPushButton;
 
 namespace velmora {
 
+class CompactTextLabel;
+
 // The About window "バージョン情報".
 class AboutDialog : public ModalDialog, public IAboutView {
     Q_OBJECT
@@ -16,7 +18,7 @@ class AboutDialog : public ModalDialog, public IAboutView {
     explicit AboutDialog(AboutDialogLogic& logic);
 
     QLabel* titleLine() const { return titleLine_; }
-    QLabel* description() const { return description_; }
+    CompactTextLabel* description() const { return description_; }
     QPlainTextEdit* credits() const { return credits_; }
     QPushButton* backButton() const { return backButton_; }
 
@@ -31,7 +33,7 @@ class AboutDialog : public ModalDialog, public IAboutView {
   private:
     AboutDialogLogic& logic_;
     QLabel* titleLine_ = nullptr;
-    QLabel* description_ = nullptr;
+    CompactTextLabel* description_ = nullptr;
     QPlainTextEdit* credits_ = nullptr;
     QPushButton* backButton_ = nullptr;
 };

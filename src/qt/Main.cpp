@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QIcon>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -58,6 +59,7 @@ int Main(int argc, char** argv, const MainOptions& options) {
     PreferX11();
     QApplication qtApp(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora.png")));
 
     const StartupEnvironment env = platform::CurrentStartupEnvironment("Qt " QT_VERSION_STR);
 

@@ -1,12 +1,14 @@
 #include "qt/PanelWindow.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 
 #include "core/ui/Layout.h"
 #include "core/ui/Texts.h"
+#include "platform/DockedWindow.h"
 #include "qt/ArgumentLabel.h"
 #include "qt/CompactTextLabel.h"
 #include "qt/ItemListWidget.h"
@@ -49,6 +51,9 @@ PanelWindow::PanelWindow(QWidget* parent)
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (tick) tick();
     });
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        docked_ = std::make_unique<platform::DockedWindow>();
+    }
     timer_.setInterval(panel::kTickIntervalMs);
     timer_.start();
     borderX_ = TwipsPerPixelX() * (width() - 1);
@@ -135,6 +140,8 @@ void PanelWindow::SetTop(double twips) { move(x(), TwipsToPixelsY(twips)); }
 bool PanelWindow::IsVisible() const { return isVisible(); }
 
 void PanelWindow::Show() {
+    // Out of taskbars, pagers and switchers, on every workspace: said anew before each showing.
+    if (docked_) docked_->MarkBeforeShowing(static_cast<std::uintptr_t>(winId()));
     show();
     raise();
 }

@@ -10,9 +10,14 @@
 class QLabel;
 class QPushButton;
 
+namespace velmora::platform {
+class DockedWindow;
+}
+
 namespace velmora {
 
 class ArgumentLabel;
+class CompactTextLabel;
 class ItemListWidget;
 
 // The panel: a narrow, borderless, always-on-top window out of the taskbar. It places its
@@ -26,7 +31,7 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     IListControl& listControl() { return *listControl_; }
     ItemListWidget* list() const { return list_; }
     ArgumentLabel* argumentLabel() const { return argumentLabel_; }
-    QLabel* keyHelpLabel() const { return keyHelpLabel_; }
+    CompactTextLabel* keyHelpLabel() const { return keyHelpLabel_; }
     QPushButton* exitButton() const { return exitButton_; }
     QPushButton* settingsButton() const { return settingsButton_; }
     QPushButton* separatorButton() const { return separatorButton_; }
@@ -66,13 +71,14 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
 
     ItemListWidget* list_ = nullptr;
     ArgumentLabel* argumentLabel_ = nullptr;
-    QLabel* keyHelpLabel_ = nullptr;
+    CompactTextLabel* keyHelpLabel_ = nullptr;
     QPushButton* exitButton_ = nullptr;
     QPushButton* settingsButton_ = nullptr;
     QPushButton* separatorButton_ = nullptr;
     QPushButton* aboutButton_ = nullptr;
     QTimer timer_;
     std::unique_ptr<QtListControl> listControl_;
+    std::unique_ptr<platform::DockedWindow> docked_;  // on X11
     double borderX_ = 0;
 };
 

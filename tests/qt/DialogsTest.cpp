@@ -7,6 +7,7 @@
 #include "Fakes.h"
 #include "ModalHelper.h"
 #include "qt/AboutDialog.h"
+#include "qt/CompactTextLabel.h"
 #include "qt/ItemDialog.h"
 #include "qt/ItemListWidget.h"
 #include "qt/PanelWindow.h"

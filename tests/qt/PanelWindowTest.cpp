@@ -8,6 +8,7 @@
 
 #include "Fakes.h"
 #include "qt/ArgumentLabel.h"
+#include "qt/CompactTextLabel.h"
 #include "qt/PanelWindow.h"
 #include "qt/ItemListWidget.h"
 
