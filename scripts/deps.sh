@@ -5,7 +5,7 @@ VELMORA_PACKAGES=(
     cmake g++ make pkg-config libxcb1-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     googletest libgtest-dev
-    xvfb xauth xdotool x11-utils imagemagick openbox
+    xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick openbox
     fonts-noto-cjk fonts-ipafont-gothic
 )
 

@@ -4,8 +4,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-#include "qt/QtTwips.h"
 #include "platform/PointerQuery.h"
+#include "qt/QtTwips.h"
 
 namespace velmora {
 
@@ -24,6 +24,8 @@ QtScreen::QtScreen() {
 
 QtScreen::~QtScreen() = default;
 
+double QtScreen::LeftTwips() const { return PrimaryGeometry().x() * TwipsPerPixelX(); }
+double QtScreen::TopTwips() const { return PrimaryGeometry().y() * TwipsPerPixelY(); }
 double QtScreen::WidthTwips() const { return PrimaryGeometry().width() * TwipsPerPixelX(); }
 double QtScreen::HeightTwips() const { return PrimaryGeometry().height() * TwipsPerPixelY(); }
 double QtScreen::TwipsPerPixelX() const { return velmora::TwipsPerPixelX(); }
@@ -36,7 +38,8 @@ std::pair<int, int> QtScreen::CursorPos() const {
             const QScreen* screen = QGuiApplication::primaryScreen();
             const double ratio = screen == nullptr ? 1.0 : screen->devicePixelRatio();
             if (ratio == 1.0) return *position;
-            return {static_cast<int>(position->first / ratio), static_cast<int>(position->second / ratio)};
+            return {static_cast<int>(position->first / ratio),
+                    static_cast<int>(position->second / ratio)};
         }
     }
     const QPoint p = QCursor::pos();

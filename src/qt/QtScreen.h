@@ -12,17 +12,19 @@ namespace velmora {
 
 // The primary screen and the pointer as the toolkit reports them, read afresh on every call.
 class QtScreen : public IScreen {
-public:
+  public:
     QtScreen();
     ~QtScreen() override;
 
+    double LeftTwips() const override;
+    double TopTwips() const override;
     double WidthTwips() const override;
     double HeightTwips() const override;
     double TwipsPerPixelX() const override;
     double TwipsPerPixelY() const override;
     std::pair<int, int> CursorPos() const override;
 
-private:
+  private:
     // On the X11 back end the pointer is asked for directly; elsewhere through the toolkit.
     std::unique_ptr<platform::PointerQuery> pointer_;
 };

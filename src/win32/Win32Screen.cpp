@@ -6,6 +6,9 @@
 
 namespace velmora::win32 {
 
+// Windows puts the primary monitor's top-left corner at (0, 0) by definition.
+double Win32Screen::LeftTwips() const { return 0; }
+double Win32Screen::TopTwips() const { return 0; }
 double Win32Screen::WidthTwips() const {
     return ::GetSystemMetrics(SM_CXSCREEN) * TwipsPerPixelX();
 }

@@ -7,6 +7,8 @@ namespace velmora::win32 {
 // The primary screen and the cursor, read afresh on every call.
 class Win32Screen : public IScreen {
   public:
+    double LeftTwips() const override;
+    double TopTwips() const override;
     double WidthTwips() const override;
     double HeightTwips() const override;
     double TwipsPerPixelX() const override;

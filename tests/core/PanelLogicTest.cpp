@@ -268,3 +268,20 @@ TEST(AboutWindow, TimerIsOffWhileOpenAndTheTextsAreComposedAtEachOpening) {
     f.logic.OnAboutClick();
     EXPECT_EQ(f.dialogs.about.title, "Velmora Ver 1.00 (2007/08/01)");
 }
+
+TEST(Geometry, ThePanelGoesToThePrimaryScreensCornerWhereverThatScreenLies) {
+    PanelFixture f;
+    f.screen.leftTwips = 1280 * 15;  // right of a 1280-pixel monitor
+    f.screen.topTwips = 100 * 15;
+    f.screen.widthTwips = 1280 * 15;
+    f.screen.heightTwips = 800 * 15;
+    f.screen.x = 2555;
+    f.logic.Tick();
+    EXPECT_TRUE(f.panel.visible);
+    EXPECT_DOUBLE_EQ(f.panel.left, (2560 - 173) * 15);
+    EXPECT_DOUBLE_EQ(f.panel.top, 100 * 15);
+    f.settings.WindowPosition = 3;
+    f.logic.ChangeWindowPosition();
+    EXPECT_DOUBLE_EQ(f.panel.left, 1280 * 15);
+    EXPECT_DOUBLE_EQ(f.panel.top, (100 + 800 - 449) * 15);
+}

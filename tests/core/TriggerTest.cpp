@@ -115,3 +115,21 @@ TEST(Trigger, TickPlacesThenShowsAndLeavesAVisiblePanelAlone) {
     f.logic.Tick();
     EXPECT_TRUE(f.panel.calls.empty());
 }
+
+TEST(Trigger, TheStripRunsAlongThePrimaryScreensOwnEdgesBesideAnotherMonitor) {
+    // The primary screen 1280 pixels wide, right of another monitor: it starts at x 1280.
+    TriggerInputs in;
+    in.screenLeft = 1280;
+    in.screenWidth = 1280 * 15;
+    in.capturePixel = 10;
+    in.windowPosition = 0;
+    for (const auto& [x, shows] : {std::pair{2550, true}, {2559, true}, {2549, false}, {1275, false}, {5, false}}) {
+        in.cursorX = x;
+        EXPECT_EQ(DecideTriggerAction(in) == TriggerAction::PlaceAndShow, shows) << x;
+    }
+    in.windowPosition = 2;
+    for (const auto& [x, shows] : {std::pair{1280, true}, {1289, true}, {1290, false}, {5, false}, {1279, false}}) {
+        in.cursorX = x;
+        EXPECT_EQ(DecideTriggerAction(in) == TriggerAction::PlaceAndShow, shows) << x;
+    }
+}

@@ -71,8 +71,10 @@ struct FakePanel : IPanelView {
 };
 
 struct FakeScreen : IScreen {
-    double widthTwips = 1920 * 15, heightTwips = 1080 * 15, tppX = 15, tppY = 15;
+    double leftTwips = 0, topTwips = 0, widthTwips = 1920 * 15, heightTwips = 1080 * 15, tppX = 15, tppY = 15;
     int x = 0, y = 0;
+    double LeftTwips() const override { return leftTwips; }
+    double TopTwips() const override { return topTwips; }
     double WidthTwips() const override { return widthTwips; }
     double HeightTwips() const override { return heightTwips; }
     double TwipsPerPixelX() const override { return tppX; }

@@ -70,8 +70,9 @@ void PanelLogic::ChangeWindowPosition() {
     const CornerPoint p =
         CornerPosition(settings_.WindowPosition, v_.screen.WidthTwips(), v_.screen.HeightTwips(),
                        v_.panel.Width(), v_.panel.Height());
-    v_.panel.SetLeft(p.left);
-    v_.panel.SetTop(p.top);
+    // In the primary screen's corner, wherever that screen lies among the monitors.
+    v_.panel.SetLeft(v_.screen.LeftTwips() + p.left);
+    v_.panel.SetTop(v_.screen.TopTwips() + p.top);
 }
 
 void PanelLogic::ChangeWindowWidth() {
@@ -99,6 +100,7 @@ void PanelLogic::Tick() {
     const auto [x, y] = v_.screen.CursorPos();
     in.cursorX = x;
     in.cursorY = y;
+    in.screenLeft = CheckedInt32(v_.screen.LeftTwips() / v_.screen.TwipsPerPixelX());
     in.screenWidth = v_.screen.WidthTwips();
     in.twipsPerPixelX = v_.screen.TwipsPerPixelX();
     in.twipsPerPixelY = v_.screen.TwipsPerPixelY();

@@ -50,10 +50,13 @@ class IPanelView {
     PanelEvents events;
 };
 
-// Screen metrics and the pointer, read afresh whenever asked.
+// The primary screen's place and size and the pointer, read afresh whenever asked.
 class IScreen {
   public:
     virtual ~IScreen() = default;
+    // The primary screen's top-left corner among all monitors (0, 0 with one monitor).
+    virtual double LeftTwips() const = 0;
+    virtual double TopTwips() const = 0;
     virtual double WidthTwips() const = 0;
     virtual double HeightTwips() const = 0;
     virtual double TwipsPerPixelX() const = 0;

@@ -1,5 +1,7 @@
 #include "core/panel/Trigger.h"
 
+#include <cstdint>
+
 #include "core/settings/TextToInteger.h"
 
 namespace velmora {
@@ -18,7 +20,8 @@ TriggerAction DecideTriggerAction(const TriggerInputs& in) {
     if (!in.timerEnabled) return TriggerAction::Nothing;
     const TriggerStrip strip =
         ComputeTriggerStrip(in.windowPosition, in.capturePixel, in.screenWidth, in.twipsPerPixelX);
-    const bool inStrip = strip.low <= in.cursorX && in.cursorX < strip.high;
+    const std::int64_t stripX = static_cast<std::int64_t>(in.cursorX) - in.screenLeft;
+    const bool inStrip = strip.low <= stripX && stripX < strip.high;
     if (inStrip) return in.panelVisible ? TriggerAction::Nothing : TriggerAction::PlaceAndShow;
     if (!in.panelVisible) return TriggerAction::Nothing;
     const double left = in.panelLeft / in.twipsPerPixelX;

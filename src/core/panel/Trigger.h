@@ -11,6 +11,9 @@ struct TriggerInputs {
     bool timerEnabled = true;
     std::int32_t cursorX = 0;
     std::int32_t cursorY = 0;
+    // The primary screen's left edge in pixels: beside other monitors it need not be at 0, and
+    // the strip runs along the primary screen's own edges.
+    std::int32_t screenLeft = 0;
     double screenWidth = 0;
     double twipsPerPixelX = 15;
     double twipsPerPixelY = 15;
