@@ -12,6 +12,7 @@ class SystemShell : public IShell {
 public:
     std::string Open(const std::string& file, const std::string& parameters,
                      const std::string& workingDirectory) override;
+    std::optional<std::string> ApplicationName(const std::string& path) override;
 };
 
 // The working directory derived from a quoted file starts with the file's opening quote. No

@@ -10,7 +10,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <vector>
+
+#include <gio/gdesktopappinfo.h>
+#include <gio/gio.h>
 
 #include "core/launch/CommandLine.h"
 #include "core/launch/PathRules.h"
@@ -165,7 +169,44 @@ std::string SpawnDetached(const std::string& program, const std::vector<std::str
     return {};
 }
 
+bool IsDesktopEntry(const std::string& path) {
+    constexpr std::string_view kSuffix = ".desktop";
+    return path.size() > kSuffix.size() &&
+           path.compare(path.size() - kSuffix.size(), kSuffix.size(), kSuffix) == 0;
+}
+
+// Starts the application a desktop entry describes, as the desktops do (GIO), with the
+// parameters as its files or URLs.
+std::string LaunchDesktopEntry(const std::string& entry, const std::string& parameters) {
+    GDesktopAppInfo* info = g_desktop_app_info_new_from_filename(entry.c_str());
+    if (info == nullptr) return "アプリケーションの情報を読めません。";
+    GList* files = nullptr;
+    for (const std::string& argument : SplitCommandLine(parameters)) {
+        files = g_list_append(files, g_file_new_for_commandline_arg(argument.c_str()));
+    }
+    GError* error = nullptr;
+    const gboolean started = g_app_info_launch(G_APP_INFO(info), files, nullptr, &error);
+    g_list_free_full(files, g_object_unref);
+    g_object_unref(info);
+    if (started) return {};
+    std::string reason =
+        error != nullptr && error->message != nullptr ? error->message : kNoSuchFile;
+    if (error != nullptr) g_error_free(error);
+    return reason;
+}
+
 }  // namespace
+
+std::optional<std::string> SystemShell::ApplicationName(const std::string& path) {
+    if (!IsDesktopEntry(path)) return std::nullopt;
+    GDesktopAppInfo* info = g_desktop_app_info_new_from_filename(path.c_str());
+    if (info == nullptr) return std::nullopt;
+    const char* name = g_app_info_get_name(G_APP_INFO(info));
+    std::optional<std::string> result;
+    if (name != nullptr && *name != '\0') result = name;
+    g_object_unref(info);
+    return result;
+}
 
 std::string SystemShell::Open(const std::string& fileText, const std::string& parameters,
                               const std::string& workingDirectory) {
@@ -178,6 +219,8 @@ std::string SystemShell::Open(const std::string& fileText, const std::string& pa
     if (!IsDirectory(directory)) directory = HomeDirectory();
     if (file.empty()) return kNoSuchFile;
 
+    if (IsDesktopEntry(file) && Exists(Absolute(file)))
+        return LaunchDesktopEntry(Absolute(file), parameters);
     std::string program;
     if (!HasUrlScheme(file)) {
         if (file.find('/') != std::string::npos) {

@@ -13,9 +13,12 @@ std::string SystemShell::Open(const std::string& file, const std::string& parame
     const std::wstring wparams = Widen(parameters);
     const std::wstring wdir = Widen(WithoutInheritedQuote(workingDirectory));
     // The shell reports its own failures to the user; its answer is not examined.
-    ::ShellExecuteW(nullptr, L"", wfile.c_str(), parameters.empty() ? nullptr : wparams.c_str(), wdir.c_str(),
-                    SW_SHOWNORMAL);
+    ::ShellExecuteW(nullptr, L"", wfile.c_str(), parameters.empty() ? nullptr : wparams.c_str(),
+                    wdir.c_str(), SW_SHOWNORMAL);
     return {};
 }
+
+// A shortcut is labelled by its file name, as Explorer shows it.
+std::optional<std::string> SystemShell::ApplicationName(const std::string&) { return std::nullopt; }
 
 }  // namespace velmora::platform

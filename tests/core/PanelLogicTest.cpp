@@ -285,3 +285,11 @@ TEST(Geometry, ThePanelGoesToThePrimaryScreensCornerWhereverThatScreenLies) {
     EXPECT_DOUBLE_EQ(f.panel.left, 1280 * 15);
     EXPECT_DOUBLE_EQ(f.panel.top, (100 + 800 - 449) * 15);
 }
+
+TEST(ItemList, ADroppedApplicationEntryIsLabelledWithItsName) {
+    PanelFixture f(PathStyle::Posix);
+    f.shell.applicationNames["/usr/share/applications/org.gnome.TextEditor.desktop"] = "テキストエディター";
+    f.logic.OnListDrop(DroppedContent{DroppedFiles{"/usr/share/applications/org.gnome.TextEditor.desktop", "/a/b.txt"}});
+    EXPECT_EQ(f.Labels(), (Strings{"テキストエディター", "b.txt"}));
+    EXPECT_EQ(f.Targets()[0], "/usr/share/applications/org.gnome.TextEditor.desktop");
+}

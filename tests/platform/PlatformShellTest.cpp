@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
@@ -87,4 +88,28 @@ TEST(PlatformShell, ScriptsWithoutAShebangHomeAndRelativeTargetsStartAsAShellWou
     EXPECT_EQ(shell.Open("~/sub/tool.sh", "-h", "~/sub/"), "");
     ::setenv("HOME", savedHome.c_str(), 1);
     EXPECT_EQ(WaitForFile(out), (dir / "sub") + "\n[-h]\n");
+}
+
+TEST(PlatformShell, ADesktopEntryStartsItsApplicationWithTheArgumentsAsItsFiles) {
+    TempDir dir;
+    const std::string out = dir / "out.txt";
+    const std::string script = dir / "rec.sh";
+    WriteFile(script, "#!/bin/sh\n{ for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out + ".tmp'\nmv '" + out + ".tmp' '" +
+                          out + "'\n");
+    ::chmod(script.c_str(), 0755);
+    const std::string entry = dir / "recorder.desktop";
+    WriteFile(entry, "[Desktop Entry]\nType=Application\nName=Recorder\nName[ja]=記録係\nExec=" + script + " %F\n");
+    platform::SystemShell shell;
+    EXPECT_EQ(shell.Open(entry, "'" + (dir / "a b.txt") + "' /tmp/c.txt", dir / ""), "");
+    EXPECT_EQ(WaitForFile(out), "[" + (dir / "a b.txt") + "]\n[/tmp/c.txt]\n");
+
+    // Its name in the user's language labels it when it is dropped on the list.
+    const char* oldLanguage = std::getenv("LANGUAGE");
+    const std::string saved = oldLanguage != nullptr ? oldLanguage : "";
+    ::setenv("LANGUAGE", "ja", 1);
+    EXPECT_EQ(shell.ApplicationName(entry), std::optional<std::string>("記録係"));
+    ::setenv("LANGUAGE", "C", 1);
+    EXPECT_EQ(shell.ApplicationName(entry), std::optional<std::string>("Recorder"));
+    ::setenv("LANGUAGE", saved.c_str(), 1);
+    EXPECT_EQ(shell.ApplicationName(script), std::nullopt);
 }

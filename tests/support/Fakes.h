@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <map>
+#include <optional>
 #include <memory>
 #include <set>
 #include <string>
@@ -121,6 +123,12 @@ struct FakeShell : IShell {
     std::string Open(const std::string& f, const std::string& p, const std::string& d) override {
         calls.push_back({f, p, d});
         return failure;
+    }
+    std::map<std::string, std::string> applicationNames;
+    std::optional<std::string> ApplicationName(const std::string& path) override {
+        const auto it = applicationNames.find(path);
+        if (it == applicationNames.end()) return std::nullopt;
+        return it->second;
     }
 };
 

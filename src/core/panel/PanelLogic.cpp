@@ -173,7 +173,8 @@ void PanelLogic::AddDroppedFiles(const DroppedFiles& files) {
     for (const std::string& path : files) {
         if (RefuseWhenFull()) return;
         list2_.Append(path);
-        v_.list1.Append(LabelFromPath(path, context_.pathStyle));
+        // A dropped application entry is labelled with the application's name.
+        v_.list1.Append(s_.shell.ApplicationName(path).value_or(LabelFromPath(path, context_.pathStyle)));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace velmora {
@@ -11,6 +12,9 @@ class IShell {
     virtual ~IShell() = default;
     virtual std::string Open(const std::string& file, const std::string& parameters,
                              const std::string& workingDirectory) = 0;
+    // The name the desktop gives a dropped file that describes an application (a Linux
+    // ".desktop" file: its Name in the user's language), or nothing for any other file.
+    virtual std::optional<std::string> ApplicationName(const std::string& path) = 0;
 };
 
 }  // namespace velmora
