@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
-if ! velmora_install_packages g++-mingw-w64-x86-64-posix wine64 "${VELMORA_PACKAGES[@]}"; then
+if ! velmora_install_packages g++-mingw-w64-x86-64-posix wine64 locales "${VELMORA_PACKAGES[@]}"; then
     velmora_cannot_run "the Windows tests need g++-mingw-w64-x86-64-posix and wine64, which could not be installed."
 fi
 . scripts/wine.sh

@@ -1,6 +1,7 @@
 // A drag source for the end-to-end tests: a small window at a given place that starts a drag of
 // the given files (as a file manager offers them: URLs, and the URLs as text too) or of a text
-// when the mouse is pressed on it, and ends when the drag is over.
+// when the mouse is pressed on it, and hides when the drag is over. It stays running, since the
+// target may still ask for the data after the drop; the test ends it.
 //   velmora_drag_source X Y --files PATH...   |   velmora_drag_source X Y --text TEXT
 #include <QApplication>
 #include <QDrag>
@@ -24,7 +25,7 @@ class Source : public QWidget {
         auto* drag = new QDrag(this);
         drag->setMimeData(make_(values_));
         drag->exec(Qt::CopyAction);
-        QApplication::quit();
+        hide();
     }
 
   private:

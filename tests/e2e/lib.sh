@@ -10,8 +10,11 @@ WORK=$(mktemp -d /tmp/velmora-e2e.XXXXXX)
 VELMORA_XVFB_PID=
 APP_PID=
 
+DRAG_SOURCES=()
+
 cleanup() {
     [ -n "$APP_PID" ] && kill -KILL "$APP_PID" 2>/dev/null || true
+    for pid in "${DRAG_SOURCES[@]}"; do kill "$pid" 2>/dev/null || true; done
     [ -n "$VELMORA_XVFB_PID" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null || true
     rm -rf "$WORK"
 }
@@ -149,3 +152,24 @@ screenshot() {
 }
 
 ok() { echo "ok - $*"; }
+
+# Drags from velmora_drag_source (an X program) onto a point of the panel, through the strip so
+# the panel is there: drag_to_panel X Y --files PATH... | --text TEXT
+drag_to_panel() {
+    local x=$1 y=$2
+    shift 2
+    "$VELMORA_DRAG_SOURCE" 300 300 "$@" >/dev/null 2>&1 &
+    DRAG_SOURCES+=($!)
+    wait_for 10 "the drag source" xdotool search --onlyvisible --name '^velmora-drag-source$'
+    xdotool mousemove 340 320 mousedown 1
+    xdotool mousemove 350 330
+    xdotool mousemove $((SCREEN_W - 2)) 300
+    wait_for 5 "the panel during the drag" panel_visible
+    xdotool mousemove $((PX + x - 4)) $((PY + y - 4))
+    xdotool mousemove $((PX + x)) $((PY + y))
+    sleep 0.3  # XDND needs a position message answered before the release; no state to poll
+    xdotool mouseup 1
+    # The source hides when its drag is over; it stays to answer the target's requests for the
+    # data, and is ended with the test.
+    wait_for 10 "the drag to end" sh -c '! xdotool search --onlyvisible --name "^velmora-drag-source$"'
+}

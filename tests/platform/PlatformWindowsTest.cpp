@@ -3,14 +3,15 @@
 #include <windows.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <thread>
 
 #include "core/app/AppPaths.h"
-#include "core/settings/SettingsFile.h"
 #include "core/launch/PathRules.h"
+#include "core/settings/SettingsFile.h"
 #include "platform/ExecutablePath.h"
 #include "platform/FileStore.h"
 #include "platform/ShellOpen.h"
@@ -25,8 +26,9 @@ namespace {
 struct TempDir {
     fs::path path;
     TempDir() {
-        path = fs::temp_directory_path() / ("velmora-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                            std::to_string(GetTickCount64()));
+        path =
+            fs::temp_directory_path() / ("velmora-test-" + std::to_string(GetCurrentProcessId()) +
+                                         "-" + std::to_string(GetTickCount64()));
         fs::create_directories(path);
     }
     ~TempDir() {
@@ -63,7 +65,8 @@ TEST(WindowsPlatform, AnsiCodePageFilesLoadAndWhatWeWriteReadsBack) {
     // A label in the system's ANSI code page: Japanese under CP932, an accented word elsewhere.
     const std::wstring label = GetACP() == 932 ? L"\u30E1\u30E2\u5E33" : L"caf\u00E9";
     char ansi[64] = {};
-    const int n = WideCharToMultiByte(CP_ACP, 0, label.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
+    const int n =
+        WideCharToMultiByte(CP_ACP, 0, label.c_str(), -1, ansi, sizeof ansi, nullptr, nullptr);
     ASSERT_GT(n, 1);
     std::ofstream(fs::u8path(path), std::ios::binary)
         << "[Item]\r\nItemName0=" << std::string(ansi) << "\r\nItemPath0=C:\\x.exe\r\n";
@@ -107,8 +110,10 @@ TEST(WindowsPlatform, AUnicodeFileOfTheProfileFunctionsReadsBackThroughThemAfter
     const std::wstring wpath = fs::u8path(path).wstring();
     // The profile functions keep a file Unicode once it starts with the mark.
     std::ofstream(fs::u8path(path), std::ios::binary) << "\xFF\xFE";
-    ASSERT_TRUE(::WritePrivateProfileStringW(L"Item", L"ItemName0", L"\u30E1\u30E2\u5E33", wpath.c_str()));
-    ASSERT_TRUE(::WritePrivateProfileStringW(L"Item", L"ItemPath0", L"C:\\\u30E1\u30E2\\a.exe", wpath.c_str()));
+    ASSERT_TRUE(
+        ::WritePrivateProfileStringW(L"Item", L"ItemName0", L"\u30E1\u30E2\u5E33", wpath.c_str()));
+    ASSERT_TRUE(::WritePrivateProfileStringW(L"Item", L"ItemPath0", L"C:\\\u30E1\u30E2\\a.exe",
+                                             wpath.c_str()));
     platform::SystemFileStore store;
     SettingsFile file(path, store);
     const LoadedSettings loaded = file.Load(640);
@@ -128,6 +133,48 @@ TEST(WindowsPlatform, AUnicodeFileOfTheProfileFunctionsReadsBackThroughThemAfter
     EXPECT_EQ(std::wstring(value), L"\"C:\\My Dir\\b.exe\" -x");
     ::GetPrivateProfileStringW(L"Config", L"WindowPosition", L"", value, 256, wpath.c_str());
     EXPECT_EQ(std::wstring(value), L"0");
+}
+
+TEST(WindowsPlatform, AnAnsiFileOfTheProfileFunctionsStaysAnsiAndReadsBackThroughThem) {
+    TempDir dir;
+    const std::string path = dir.Utf8("Velmora_user.ini");
+    // Run a second time in a Japanese locale, for CP932: that run says so, and must get it.
+    if (const char* expected = std::getenv("VELMORA_EXPECT_ACP"))
+        ASSERT_EQ(GetACP(), std::stoul(expected));
+    const bool japanese = GetACP() == 932;
+    const std::wstring label = japanese ? L"\u30E1\u30E2\u5E33" : L"caf\u00E9";
+    const std::wstring added = japanese ? L"\u65E5\u672C\u8A9E" : L"na\u00EFve";
+    const auto ansi = [](const std::wstring& text) {
+        char out[64] = {};
+        WideCharToMultiByte(CP_ACP, 0, text.c_str(), -1, out, sizeof out, nullptr, nullptr);
+        return std::string(out);
+    };
+    const auto utf8 = [](const std::wstring& text) {
+        char out[64] = {};
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, out, sizeof out, nullptr, nullptr);
+        return std::string(out);
+    };
+    // A new file written by the A functions is in the ANSI code page.
+    ASSERT_TRUE(
+        ::WritePrivateProfileStringA("Item", "ItemName0", ansi(label).c_str(), path.c_str()));
+    ASSERT_TRUE(::WritePrivateProfileStringA("Item", "ItemPath0", "C:\\x.exe", path.c_str()));
+    platform::SystemFileStore store;
+    SettingsFile file(path, store);
+    const LoadedSettings loaded = file.Load(640);
+    ASSERT_EQ(loaded.items.size(), 1u);
+    EXPECT_EQ(loaded.items[0].label, utf8(label));
+    std::vector<StoredItem> items = loaded.items;
+    items.push_back({utf8(added), "C:\\y.exe"});
+    ASSERT_TRUE(file.Save(loaded.settings, items).ok);
+    char value[64] = {};
+    ::GetPrivateProfileStringA("Item", "ItemName0", "", value, sizeof value, path.c_str());
+    EXPECT_EQ(std::string(value), ansi(label));
+    ::GetPrivateProfileStringA("Item", "ItemName1", "", value, sizeof value, path.c_str());
+    EXPECT_EQ(std::string(value), ansi(added));
+    wchar_t wide[64] = {};
+    ::GetPrivateProfileStringW(L"Item", L"ItemName1", L"", wide, 64,
+                               fs::u8path(path).wstring().c_str());
+    EXPECT_EQ(std::wstring(wide), added);
 }
 
 TEST(WindowsPlatform, AReplacedFileKeepsItsAttributes) {

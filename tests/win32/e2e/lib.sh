@@ -68,26 +68,3 @@ summon_first() {
     wait_for 40 "the panel to appear the first time" panel_visible
     summon_panel "$1" "$2"
 }
-
-# Drags from velmora_drag_source (an X program) onto a point of the panel, through the strip so
-# the panel is there: drag_to_panel X Y --files PATH... | --text TEXT
-drag_to_panel() {
-    local x=$1 y=$2
-    shift 2
-    "$VELMORA_DRAG_SOURCE" 300 300 "$@" >/dev/null 2>&1 &
-    local source=$!
-    wait_for 10 "the drag source" xdotool search --onlyvisible --name '^velmora-drag-source$'
-    xdotool mousemove 340 320 mousedown 1
-    xdotool mousemove 350 330
-    xdotool mousemove $((SCREEN_W - 2)) 300
-    wait_for 5 "the panel during the drag" panel_visible
-    xdotool mousemove $((PX + x - 4)) $((PY + y - 4))
-    xdotool mousemove $((PX + x)) $((PY + y))
-    sleep 0.3  # XDND needs a position message answered before the release; no state to poll
-    xdotool mouseup 1
-    local end=$(($(date +%s) + 10))
-    while kill -0 "$source" 2>/dev/null; do
-        [ "$(date +%s)" -lt "$end" ] || fail "the drag did not end"
-        sleep 0.05
-    done
-}
