@@ -14,6 +14,7 @@ bin="$PWD/build-release"
 # display, the program under test started and stopped, and polling with deadlines.
 VELMORA_BIN="$bin/Velmora"
 . tests/e2e/lib.sh
+. scripts/bench-lib.sh
 start_display
 user=$(id -un)
 
@@ -40,15 +41,7 @@ cp "$bin/benchmarks/VelmoraStartupProbe" "$WORK/empty/"
 cp "$bin/benchmarks/VelmoraStartupProbe" "$WORK/full/"
 make_items "$WORK/full/VelmoraStartupProbe_$user.ini"
 echo "\$ hyperfine --warmup 3 --runs 20 <probe with an empty list> <probe with 10000 items>"
-hyperfine --warmup 3 --runs 20 --export-json "$WORK/startup.json" \
-    -n empty "$WORK/empty/VelmoraStartupProbe" -n 10000-items "$WORK/full/VelmoraStartupProbe" >/dev/null
-python3 - "$WORK/startup.json" <<'PY'
-import json, sys
-results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
-empty, full = results["empty"]["median"], results["10000-items"]["median"]
-print(f"median start-up, empty list:  {empty*1000:.1f} ms")
-print(f"median start-up, 10000 items: {full*1000:.1f} ms  (ratio {full/empty:.2f})")
-PY
+bench_startup "$WORK/empty/VelmoraStartupProbe" "$WORK/full/VelmoraStartupProbe"
 
 echo
 echo "== Peak memory with 10000 items, panel shown (goal: at most 40 MB)"
@@ -85,18 +78,7 @@ fi
 echo
 echo "== Reveal latency, pointer into the strip until the panel is mapped (goal: p95 at most 300 ms)"
 echo "\$ xdotool mousemove into the strip, then poll xdotool search --onlyvisible; 30 tries"
-: >"$WORK/latency"
-for try in $(seq 1 30); do
-    xdotool mousemove 640 400
-    wait_for 5 "the panel to hide" panel_hidden
-    sleep 0.$((RANDOM % 3))$((RANDOM % 10))  # enter at a random phase of the 250 ms tick
-    start=$(date +%s%N)
-    xdotool mousemove 1278 $((100 + try * 10))
-    until xdotool search --onlyvisible --pid "$APP_PID" >/dev/null 2>&1; do :; done  # polled without pause
-    echo $((($(date +%s%N) - start) / 1000000)) >>"$WORK/latency"
-done
-sort -n "$WORK/latency" | awk '{v[NR] = $1} END {
-    i = int(0.95 * NR + 0.999); printf "reveal latency: median %d ms, p95 %d ms, max %d ms\n", v[int((NR + 1) / 2)], v[i], v[NR]}'
+bench_reveal_latency xdotool search --onlyvisible --pid "$APP_PID"
 stop_app TERM
 
 echo

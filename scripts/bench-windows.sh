@@ -15,6 +15,7 @@ velmora_wine_dpi 96
 bin="$PWD/build-windows-release"
 VELMORA_EXE="$bin/Velmora.exe"
 . tests/win32/e2e/lib.sh
+. scripts/bench-lib.sh
 start_display
 user=$(id -un)
 
@@ -42,16 +43,7 @@ cp "$bin/benchmarks/VelmoraStartupProbe.exe" "$WORK/empty/"
 cp "$bin/benchmarks/VelmoraStartupProbe.exe" "$WORK/full/"
 make_items "$WORK/full/VelmoraStartupProbe_$user.ini"
 echo "\$ hyperfine --warmup 3 --runs 20 'wine64 <probe, empty list>' 'wine64 <probe, 10000 items>'"
-hyperfine --warmup 3 --runs 20 --export-json "$WORK/startup.json" \
-    -n empty "$VELMORA_WINE $WORK/empty/VelmoraStartupProbe.exe" \
-    -n 10000-items "$VELMORA_WINE $WORK/full/VelmoraStartupProbe.exe" >/dev/null
-python3 - "$WORK/startup.json" <<'PY'
-import json, sys
-results = {r["command"]: r for r in json.load(open(sys.argv[1]))["results"]}
-empty, full = results["empty"]["median"], results["10000-items"]["median"]
-print(f"median start-up, empty list:  {empty*1000:.1f} ms")
-print(f"median start-up, 10000 items: {full*1000:.1f} ms  (ratio {full/empty:.2f})")
-PY
+bench_startup "$VELMORA_WINE $WORK/empty/VelmoraStartupProbe.exe" "$VELMORA_WINE $WORK/full/VelmoraStartupProbe.exe"
 
 echo
 echo "== Peak working set with 10000 items, panel shown"
@@ -83,15 +75,4 @@ awk -v a="$((app1 - app0))" -v s="$((server1 - server0))" -v hz="$(getconf CLK_T
 echo
 echo "== Reveal latency under Wine, pointer into the strip until the panel is mapped"
 echo "\$ xdotool mousemove into the strip, then poll for the panel's window; 30 tries"
-: >"$WORK/latency"
-for try in $(seq 1 30); do
-    xdotool mousemove 640 400
-    wait_for 5 "the panel to hide" panel_hidden
-    sleep 0.$((RANDOM % 3))$((RANDOM % 10))  # enter at a random phase of the 250 ms tick
-    start=$(date +%s%N)
-    xdotool mousemove $((SCREEN_W - 2)) $((100 + try * 10))
-    until panel_visible; do :; done
-    echo $((($(date +%s%N) - start) / 1000000)) >>"$WORK/latency"
-done
-sort -n "$WORK/latency" | awk '{v[NR] = $1} END {
-    i = int(0.95 * NR + 0.999); printf "reveal latency: median %d ms, p95 %d ms, max %d ms\n", v[int((NR + 1) / 2)], v[i], v[NR]}'
+bench_reveal_latency panel_visible

@@ -41,11 +41,11 @@ start_display() {
     export LC_ALL=C.UTF-8
 }
 
-# Copies the executable into $WORK/app and writes its settings file from standard input
-# (no input: no settings file).
+# Copies the executable into $WORK/app (as VELMORA_APP_NAME, Velmora by default) and writes its
+# settings file from standard input (no input: no settings file).
 prepare_app() {
     mkdir -p "$WORK/app"
-    cp "$VELMORA_BIN" "$WORK/app/Velmora"
+    cp "$VELMORA_BIN" "$WORK/app/${VELMORA_APP_NAME:-Velmora}"
     SETTINGS="$WORK/app/Velmora_$(id -un).ini"
     if [ ! -t 0 ]; then
         local content

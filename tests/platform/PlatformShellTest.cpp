@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <optional>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 #include <sys/stat.h>
@@ -29,6 +29,17 @@ std::string WaitForFile(const std::string& path) {
     return {};
 }
 
+// Writes an executable script that records its working directory (when asked) and its
+// arguments, one per line in brackets, into out, through a temporary file and a rename.
+void WriteRecorder(const std::string& script, const std::string& out, bool shebang,
+                   bool recordDirectory) {
+    WriteFile(script, std::string(shebang ? "#!/bin/sh\n" : "") + "{ " +
+                          (recordDirectory ? "pwd; " : "") +
+                          "for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out + ".tmp'\nmv '" +
+                          out + ".tmp' '" + out + "'\n");
+    ::chmod(script.c_str(), 0755);
+}
+
 }  // namespace
 
 TEST(PlatformShell, StartsAProgramWithItsArgumentsInItsDirectory) {
@@ -36,9 +47,7 @@ TEST(PlatformShell, StartsAProgramWithItsArgumentsInItsDirectory) {
     std::filesystem::create_directory(dir / "my dir");
     const std::string script = dir / "my dir/rec.sh";
     const std::string out = dir / "out.txt";
-    WriteFile(script, "#!/bin/sh\n{ pwd; for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out +
-                          ".tmp'\nmv '" + out + ".tmp' '" + out + "'\n");
-    ::chmod(script.c_str(), 0755);
+    WriteRecorder(script, out, true, true);
     platform::SystemShell shell;
     EXPECT_EQ(shell.Open("\"" + script + "\"", "-a \"b c\" '$HOME' *", "\"" + (dir / "my dir/")),
               "");
@@ -65,9 +74,7 @@ TEST(PlatformShell, ScriptsWithoutAShebangHomeAndRelativeTargetsStartAsAShellWou
     const std::string out = dir / "out.txt";
     // No "#!" line: run through /bin/sh.
     const std::string script = dir / "sub/tool.sh";
-    WriteFile(script, "{ pwd; for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out +
-                          ".tmp'\nmv '" + out + ".tmp' '" + out + "'\n");
-    ::chmod(script.c_str(), 0755);
+    WriteRecorder(script, out, false, true);
     platform::SystemShell shell;
     EXPECT_EQ(shell.Open(script, "'it'\\''s.txt' x", dir / "sub/"), "");
     EXPECT_EQ(WaitForFile(out), (dir / "sub") + "\n[it's.txt]\n[x]\n");
@@ -94,11 +101,10 @@ TEST(PlatformShell, ADesktopEntryStartsItsApplicationWithTheArgumentsAsItsFiles)
     TempDir dir;
     const std::string out = dir / "out.txt";
     const std::string script = dir / "rec.sh";
-    WriteFile(script, "#!/bin/sh\n{ for a in \"$@\"; do echo \"[$a]\"; done; } > '" + out + ".tmp'\nmv '" + out + ".tmp' '" +
-                          out + "'\n");
-    ::chmod(script.c_str(), 0755);
+    WriteRecorder(script, out, true, false);
     const std::string entry = dir / "recorder.desktop";
-    WriteFile(entry, "[Desktop Entry]\nType=Application\nName=Recorder\nName[ja]=記録係\nExec=" + script + " %F\n");
+    WriteFile(entry, "[Desktop Entry]\nType=Application\nName=Recorder\nName[ja]=記録係\nExec=" +
+                         script + " %F\n");
     platform::SystemShell shell;
     EXPECT_EQ(shell.Open(entry, "'" + (dir / "a b.txt") + "' /tmp/c.txt", dir / ""), "");
     EXPECT_EQ(WaitForFile(out), "[" + (dir / "a b.txt") + "]\n[/tmp/c.txt]\n");

@@ -35,8 +35,8 @@ inline constexpr TwipRect kKeyHelp{60, 6000, 2475, 675};       // single-line bo
 inline constexpr TwipRect kAboutFrame{2145, 6030, 375, 315};   // drawn above the key help
 inline constexpr TwipRect kAboutButton{0, 0, 375, 255};
 
-// Border lines: the right line's x follows the width; the top and bottom lines end there.
-inline constexpr double kDesignBorderX = 2580;
+// Border lines: the right line's x follows the width (one pixel inside it); the top and bottom
+// lines end there.
 inline constexpr double kBottomLineY = 6720;
 
 // Keyboard focus order of the controls that take it.

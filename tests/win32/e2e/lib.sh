@@ -3,6 +3,7 @@
 # Needs VELMORA_EXE (the built Velmora.exe) and WINEPREFIX (a prefix made by scripts/wine.sh).
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 VELMORA_BIN=${VELMORA_EXE:?path of the built Velmora.exe}
+VELMORA_APP_NAME=Velmora.exe
 . "$here/../../e2e/lib.sh"
 . "$here/../../../scripts/wine.sh"
 : "${WINEPREFIX:?a Wine prefix made by scripts/wine.sh}"
@@ -17,19 +18,6 @@ trap cleanup_wine EXIT
 
 # A path on this machine as Windows programs under Wine see it (Z:\...).
 winpath() { printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"; }
-
-# Copies Velmora.exe and its read-me into $WORK/app and writes its settings file from standard
-# input (no input: no settings file).
-prepare_app() {
-    mkdir -p "$WORK/app"
-    cp "$VELMORA_EXE" "$WORK/app/Velmora.exe"
-    SETTINGS="$WORK/app/Velmora_$(id -un).ini"
-    if [ ! -t 0 ]; then
-        local content
-        content=$(cat)
-        [ -z "$content" ] || printf '%s\n' "$content" >"$SETTINGS"
-    fi
-}
 
 start_app() {
     (cd "$WORK/app" && exec "$VELMORA_WINE" ./Velmora.exe >"$WORK/app.log" 2>&1) &
