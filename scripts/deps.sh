@@ -6,6 +6,7 @@ VELMORA_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     googletest libgtest-dev
     xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick openbox
+    xfwm4 dbus-daemon
     fonts-noto-cjk fonts-ipafont-gothic
 )
 

@@ -2,32 +2,36 @@
 
 #include <xcb/xcb.h>
 
-#include <algorithm>
 #include <cstdlib>
-#include <cstring>
-#include <string_view>
 #include <vector>
 
 namespace velmora::platform {
 
+// Its own connection: the toolkit's stays the toolkit's. Nothing selects events on it, so only
+// the replies asked for arrive.
 struct DockedWindow::Impl {
     xcb_connection_t* connection = nullptr;
-    xcb_atom_t state = XCB_ATOM_NONE;
-    xcb_atom_t desktop = XCB_ATOM_NONE;
-    std::vector<xcb_atom_t> states;  // skip taskbar, skip pager, sticky, above
+    xcb_window_t focusBefore = XCB_NONE;
+    bool remembered = false;
 };
 
 namespace {
 
-xcb_atom_t Intern(xcb_connection_t* connection, std::string_view name) {
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection,
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()),
-        nullptr);
-    if (reply == nullptr) return XCB_ATOM_NONE;
-    const xcb_atom_t atom = reply->atom;
-    std::free(reply);
-    return atom;
+// A reply, freed at the end of its scope.
+template <typename Reply>
+struct Freed {
+    explicit Freed(Reply* r) : reply(r) {}
+    ~Freed() { std::free(reply); }
+    Freed(const Freed&) = delete;
+    Freed& operator=(const Freed&) = delete;
+    Reply* reply;
+    Reply* operator->() const { return reply; }
+    explicit operator bool() const { return reply != nullptr; }
+};
+
+bool Overlap(const xcb_get_geometry_reply_t& a, const xcb_get_geometry_reply_t& b) {
+    return a.x < b.x + b.width + 2 * b.border_width && b.x < a.x + a.width + 2 * a.border_width &&
+           a.y < b.y + b.height + 2 * b.border_width && b.y < a.y + a.height + 2 * a.border_width;
 }
 
 }  // namespace
@@ -39,41 +43,100 @@ DockedWindow::DockedWindow() : impl_(std::make_unique<Impl>()) {
         return;
     }
     impl_->connection = connection;
-    impl_->state = Intern(connection, "_NET_WM_STATE");
-    impl_->desktop = Intern(connection, "_NET_WM_DESKTOP");
-    for (const char* name : {"_NET_WM_STATE_SKIP_TASKBAR", "_NET_WM_STATE_SKIP_PAGER",
-                             "_NET_WM_STATE_STICKY", "_NET_WM_STATE_ABOVE"}) {
-        impl_->states.push_back(Intern(connection, name));
-    }
 }
 
 DockedWindow::~DockedWindow() {
     if (impl_->connection != nullptr) xcb_disconnect(impl_->connection);
 }
 
-void DockedWindow::MarkBeforeShowing(std::uintptr_t nativeWindow) {
+void DockedWindow::RememberFocus(std::uintptr_t nativeWindow) {
     xcb_connection_t* c = impl_->connection;
-    if (c == nullptr || nativeWindow == 0) return;
+    if (c == nullptr) return;
+    const Freed<xcb_get_input_focus_reply_t> focus{
+        xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)};
+    if (!focus || focus->focus == static_cast<xcb_window_t>(nativeWindow)) return;
+    impl_->focusBefore = focus->focus;
+    impl_->remembered = true;
+}
+
+void DockedWindow::ReturnFocus(std::uintptr_t nativeWindow) {
+    xcb_connection_t* c = impl_->connection;
+    if (c == nullptr || !impl_->remembered) return;
+    impl_->remembered = false;
+    const Freed<xcb_get_input_focus_reply_t> focus{
+        xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)};
+    // Focus moved on by itself (a dialog, a click elsewhere): it is not ours to hand back.
+    if (!focus || focus->focus != static_cast<xcb_window_t>(nativeWindow)) return;
+    xcb_window_t target = impl_->focusBefore;
+    if (target != XCB_NONE && target != XCB_INPUT_FOCUS_POINTER_ROOT) {
+        const Freed<xcb_get_window_attributes_reply_t> attributes{
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, target), nullptr)};
+        if (!attributes || attributes->map_state != XCB_MAP_STATE_VIEWABLE) target = XCB_NONE;
+    }
+    if (target == XCB_NONE) target = XCB_INPUT_FOCUS_POINTER_ROOT;
+    // Checked: the window may vanish meanwhile, and the error must not linger unread.
+    std::free(xcb_request_check(
+        c, xcb_set_input_focus_checked(c, XCB_INPUT_FOCUS_POINTER_ROOT, target, XCB_CURRENT_TIME)));
+}
+
+void DockedWindow::KeepAbove(std::uintptr_t nativeWindow) {
+    xcb_connection_t* c = impl_->connection;
+    if (c == nullptr) return;
     const auto window = static_cast<xcb_window_t>(nativeWindow);
-    // Whatever states the window has already (the toolkit's own) stay.
-    std::vector<xcb_atom_t> atoms;
-    if (xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            c, xcb_get_property(c, 0, window, impl_->state, XCB_ATOM_ATOM, 0, 64), nullptr)) {
-        const auto* values = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-        atoms.assign(values, values + xcb_get_property_value_length(reply) / sizeof(xcb_atom_t));
-        std::free(reply);
+    const Freed<xcb_get_geometry_reply_t> own{
+        xcb_get_geometry_reply(c, xcb_get_geometry(c, window), nullptr)};
+    if (!own) return;
+    const Freed<xcb_query_tree_reply_t> tree{
+        xcb_query_tree_reply(c, xcb_query_tree(c, own->root), nullptr)};
+    if (!tree) return;
+    // Children come bottom to top; only those above the panel matter.
+    const xcb_window_t* children = xcb_query_tree_children(tree.reply);
+    const int count = xcb_query_tree_children_length(tree.reply);
+    int index = count - 1;
+    while (index >= 0 && children[index] != window) --index;
+    if (index < 0) return;
+    std::vector<xcb_get_window_attributes_cookie_t> attributeCookies;
+    std::vector<xcb_get_geometry_cookie_t> geometryCookies;
+    for (int i = index + 1; i < count; ++i) {
+        attributeCookies.push_back(xcb_get_window_attributes(c, children[i]));
+        geometryCookies.push_back(xcb_get_geometry(c, children[i]));
     }
-    for (const xcb_atom_t atom : impl_->states) {
-        if (atom != XCB_ATOM_NONE && std::find(atoms.begin(), atoms.end(), atom) == atoms.end())
-            atoms.push_back(atom);
+    bool covered = false;
+    for (std::size_t i = 0; i < attributeCookies.size(); ++i) {
+        const Freed<xcb_get_window_attributes_reply_t> attributes{
+            xcb_get_window_attributes_reply(c, attributeCookies[i], nullptr)};
+        const Freed<xcb_get_geometry_reply_t> geometry{
+            xcb_get_geometry_reply(c, geometryCookies[i], nullptr)};
+        // Menus, tooltips and drag images are override-redirect too, and rightly on top.
+        covered =
+            covered || (attributes && geometry && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
+                        attributes->override_redirect == 0 && Overlap(*own.reply, *geometry.reply));
     }
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, impl_->state, XCB_ATOM_ATOM, 32,
-                        static_cast<std::uint32_t>(atoms.size()), atoms.data());
-    const std::uint32_t allDesktops = 0xFFFFFFFF;
-    xcb_change_property(c, XCB_PROP_MODE_REPLACE, window, impl_->desktop, XCB_ATOM_CARDINAL, 32, 1,
-                        &allDesktops);
-    // Done before the toolkit maps the window on its own connection.
+    if (!covered) return;
+    const std::uint32_t above = XCB_STACK_MODE_ABOVE;
+    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+    // A round trip: the panel is on top when this returns.
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
+void DockedWindow::StayBelow(std::uintptr_t nativeWindow, std::uintptr_t nativeOther) {
+    xcb_connection_t* c = impl_->connection;
+    if (c == nullptr) return;
+    // The other window's ancestor among the root's children: its frame, if it has one.
+    auto top = static_cast<xcb_window_t>(nativeOther);
+    for (;;) {
+        const Freed<xcb_query_tree_reply_t> tree{
+            xcb_query_tree_reply(c, xcb_query_tree(c, top), nullptr)};
+        if (!tree) return;
+        if (tree->parent == tree->root || tree->parent == XCB_NONE) break;
+        top = tree->parent;
+    }
+    const std::uint32_t values[] = {top, XCB_STACK_MODE_BELOW};
+    // Checked, and so a round trip: the frame may be gone by now.
+    std::free(xcb_request_check(
+        c, xcb_configure_window_checked(c, static_cast<xcb_window_t>(nativeWindow),
+                                        XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE,
+                                        values)));
 }
 
 }  // namespace velmora::platform

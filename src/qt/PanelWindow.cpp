@@ -1,5 +1,6 @@
 #include "qt/PanelWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -31,10 +32,15 @@ QPushButton* MakeButton(const char* caption, QWidget* parent, const TwipRect& pl
 
 }  // namespace
 
+// Outside window management: window managers push managed windows off their own panels and out
+// of the corner, and list them in taskbars.
 PanelWindow::PanelWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::BypassWindowManagerHint) {
     // Appearing under the pointer must not take the keyboard from the window being worked in.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // ...but a click on it does, which no window manager does for such a window.
+    qApp->installEventFilter(this);
     setWindowTitle(QString());
     setFont(GothicFont(layout::kFontPoints));
     setFixedSize(TwipsToPixelsX(panel::kWidth), TwipsToPixelsY(panel::kHeight));
@@ -50,6 +56,7 @@ PanelWindow::PanelWindow(QWidget* parent)
     });
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (tick) tick();
+        if (docked_ && isVisible()) docked_->KeepAbove(static_cast<std::uintptr_t>(winId()));
     });
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         docked_ = std::make_unique<platform::DockedWindow>();
@@ -140,13 +147,14 @@ void PanelWindow::SetTop(double twips) { move(x(), TwipsToPixelsY(twips)); }
 bool PanelWindow::IsVisible() const { return isVisible(); }
 
 void PanelWindow::Show() {
-    // Out of taskbars, pagers and switchers, on every workspace: said anew before each showing.
-    if (docked_) docked_->MarkBeforeShowing(static_cast<std::uintptr_t>(winId()));
     show();
     raise();
 }
 
-void PanelWindow::Hide() { hide(); }
+void PanelWindow::Hide() {
+    if (docked_) docked_->ReturnFocus(static_cast<std::uintptr_t>(winId()));
+    hide();
+}
 
 double PanelWindow::ListWidth() const { return list_->width() * TwipsPerPixelX(); }
 
@@ -178,6 +186,23 @@ void PanelWindow::SetEnabled(bool enabled) {
     } else {
         timer_.stop();
     }
+}
+
+bool PanelWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (!watched->isWidgetType()) return false;
+    const auto* widget = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::MouseButtonPress && widget->window() == this &&
+        !isActiveWindow()) {
+        if (docked_) docked_->RememberFocus(static_cast<std::uintptr_t>(winId()));
+        activateWindow();
+    } else if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) &&
+               docked_ && widget->isWindow() && widget != this &&
+               widget->windowType() != Qt::ToolTip && widget->windowType() != Qt::Popup) {
+        // Our dialogs and messages are managed windows, which the panel would otherwise cover.
+        docked_->StayBelow(static_cast<std::uintptr_t>(winId()),
+                           static_cast<std::uintptr_t>(widget->winId()));
+    }
+    return false;
 }
 
 void PanelWindow::paintEvent(QPaintEvent*) {

@@ -63,6 +63,7 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     void SetEnabled(bool enabled) override;
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -1,52 +1,153 @@
 #!/usr/bin/env bash
-# Under a real window manager (openbox): the panel is kept out of taskbars and pagers, stays
-# above other windows, belongs to every workspace, says so anew at each showing, and lands
-# exactly in its corner.
+# Under a real window manager (window_manager.sh openbox | xfwm4), with a desktop panel's struts
+# at the top and the bottom of the screen: the panel lands exactly in its corner, no taskbar or
+# pager lists it, it belongs to every workspace, it appears without taking the keyboard focus,
+# a click gives it the focus and the keys reach the list, the focus goes back when it hides, a
+# window opening over it does not stay above it, and its own dialogs come above it.
+# xfwm4 reads its settings over D-Bus: run that case under dbus-run-session.
 . "$(dirname "$0")/lib.sh"
+wm_name=${1:?window manager: openbox or xfwm4}
 start_display
-openbox >"$WORK/openbox.log" 2>&1 &
+case $wm_name in
+    openbox) openbox >"$WORK/wm.log" 2>&1 & ;;
+    xfwm4) xfwm4 --compositor=off >"$WORK/wm.log" 2>&1 & ;;
+    *) fail "unknown window manager $wm_name" ;;
+esac
 wm=$!
-wait_for 10 "the window manager" xprop -root _NET_SUPPORTING_WM_CHECK
-prepare_app </dev/null
+wait_for 20 "the window manager" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+
+# window_of PID VARIABLE: waits for the visible window of a program started here (the window
+# manager reparents a new window, which unmaps it for a moment) and stores its id.
+window_of() {
+    local end=$(($(date +%s) + 10)) id=
+    until id=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null) && [ -n "$id" ]; do
+        [ "$(date +%s)" -lt "$end" ] || fail "no window of process $1"
+        sleep 0.05
+    done
+    printf -v "$2" '%s' "${id%%$'\n'*}"
+}
+
+# A window standing for the desktop's panels (27 pixels at the top, 30 at the bottom, reserved
+# as struts) and for the window being worked in: it has the keyboard focus.
+"$VELMORA_DRAG_SOURCE" 300 300 --text desk >/dev/null 2>&1 &
+DRAG_SOURCES+=($!)
+window_of $! DESK
+xprop -id "$DESK" -f _NET_WM_STRUT_PARTIAL 32c \
+    -set _NET_WM_STRUT_PARTIAL "0,0,27,30,0,0,0,0,0,$((SCREEN_W - 1)),0,$((SCREEN_W - 1))"
+xprop -id "$DESK" -f _NET_WM_STRUT 32c -set _NET_WM_STRUT "0,0,27,30"
+wait_for 10 "the struts to reserve the work area" \
+    sh -c "xprop -root _NET_WORKAREA | grep -q ', 27, $SCREEN_W, $((SCREEN_H - 57))'"
+xdotool windowactivate --sync "$DESK" 2>/dev/null || true
+wait_for 5 "the desk window to have the focus" sh -c "[ \"\$(xdotool getwindowfocus)\" = $DESK ]"
+
+prepare_app <<'EOF'
+[Config]
+WindowPosition=0
+[Item]
+ItemName0=a
+ItemPath0=/bin/true
+ItemName1=b
+ItemPath1=/bin/false
+ItemName2=c
+ItemPath2=/bin/echo
+EOF
 xdotool mousemove 640 400
 start_app
 
-check_docked() {
-    local states desktop
-    states=$(xprop -id "$PANEL" _NET_WM_STATE)
-    desktop=$(xprop -id "$PANEL" _NET_WM_DESKTOP)
-    for state in _NET_WM_STATE_SKIP_TASKBAR _NET_WM_STATE_SKIP_PAGER _NET_WM_STATE_ABOVE; do
-        [[ "$states" == *"$state"* ]] || fail "$1: $state missing ($states)"
-    done
-    [[ "$desktop" == *4294967295* || "$states" == *_NET_WM_STATE_STICKY* ]] ||
-        fail "$1: not on every workspace ($desktop; $states)"
-    [ "$PX $PY $PW $PH" = "$((SCREEN_W - 173)) 0 173 449" ] || fail "$1: panel at $PX $PY ${PW}x$PH"
+# The windows a taskbar, pager or task switcher lists are those in _NET_CLIENT_LIST.
+check_unlisted() {
+    xwininfo -id "$PANEL" | grep -q 'Override Redirect State: yes' ||
+        fail "$1: the panel is a managed window"
+    ! xprop -root _NET_CLIENT_LIST | grep -qi "$(printf '0x%x' "$PANEL")\b" ||
+        fail "$1: the panel is in the window manager's client list"
 }
 
 summon_panel $((SCREEN_W - 2)) 300
-check_docked "first showing"
-screenshot panel-openbox "${PW}x${PH}+${PX}+${PY}"
-ok "out of taskbars and pagers, above, on every workspace, exactly in its corner"
+[ "$PX $PY $PW $PH" = "$((SCREEN_W - 173)) 0 173 449" ] ||
+    fail "the panel is at $PX $PY ${PW}x$PH, not in the top-right corner"
+check_unlisted "first showing"
+[ "$(xdotool getwindowfocus)" = "$DESK" ] || fail "the panel took the focus when it appeared"
+screenshot "panel-$wm_name" "${PW}x${PH}+${PX}+${PY}"
+ok "$wm_name: exactly in the corner over the top strut, listed nowhere, focus left alone"
 
+# A window that opens and is activated while the panel shows (say, the program just launched)
+# does not cover the panel.
+root_child_of() {
+    local window info
+    window=$(printf '0x%x' "$1")
+    while info=$(xwininfo -tree -id "$window") && [[ "$info" != *"Parent window id: "*"(the root window)"* ]]; do
+        window=$(awk '/Parent window id:/ {print $4}' <<<"$info")
+    done
+    echo "$window"
+}
+# above A B: among the root's children (topmost first) both are there, A before B.
+above() {
+    local order
+    order=$(xwininfo -root -children | awk -v a="$(root_child_of "$1")" -v b="$(root_child_of "$2")" \
+        '$1 == a {printf "a "} $1 == b {printf "b "}')
+    [ "$order" = "a b " ]
+}
+"$VELMORA_DRAG_SOURCE" $((SCREEN_W - 100)) 100 --text cover >/dev/null 2>&1 &
+DRAG_SOURCES+=($!)
+window_of $! COVER
+xdotool windowactivate "$COVER"
+wait_for 5 "the window manager's frame" sh -c "xwininfo -tree -id $COVER | grep -q 'Parent window id: .*(has no name)'"
+wait_for 5 "the panel to be above the new window" above "$PANEL" "$COVER"
+ok "$wm_name: a window opening over the panel stays below it"
+kill "${DRAG_SOURCES[-1]}"
+wait_for 5 "the focus to come back to the desk window" sh -c "[ \"\$(xdotool getwindowfocus)\" = $DESK ]"
+
+# Entries: the list starts about 46 pixels down, an entry is about 15 pixels high.
+click_panel 40 67 # "b"
+wait_for 5 "the click to give the panel the focus" sh -c "[ \"\$(xdotool getwindowfocus)\" = $PANEL ]"
+xdotool keydown alt key Down keyup alt
+click_panel 40 52 # "a"
+xdotool key Delete
 xdotool mousemove 640 400
 wait_for 5 "the panel to hide" panel_hidden
+wait_for 5 "the focus to go back to the desk window" \
+    sh -c "[ \"\$(xdotool getwindowfocus)\" = $DESK ]"
+ok "$wm_name: a click gives the panel the keys, hiding gives them back"
+
 xdotool set_desktop 1
 wait_for 5 "the switch to the second workspace" sh -c '[ "$(xdotool get_desktop)" = 1 ]'
 summon_panel $((SCREEN_W - 2)) 300
-check_docked "after a workspace switch"
-ok "after a workspace switch the panel comes at the edge again, docked as before"
-xdotool mousemove 640 400
-wait_for 5 "the panel to hide" panel_hidden
+[ "$PX $PY" = "$((SCREEN_W - 173)) 0" ] || fail "after a workspace switch the panel is at $PX $PY"
+check_unlisted "after a workspace switch"
+ok "$wm_name: after a workspace switch the panel comes at the edge again"
+
+# The program's own dialog comes above the panel (whose timer is off meanwhile).
+click_panel 130 12 # "設定(&C)"
+wait_for 5 "the settings dialog" visible_window "設定"
+DIALOG=$(visible_window "設定")
+wait_for 5 "the window manager's frame" sh -c "xwininfo -tree -id $DIALOG | grep -q 'Parent window id: .*(has no name)'"
+wait_for 5 "the settings dialog above the panel" above "$DIALOG" "$PANEL"
+xdotool key Escape
+wait_for 5 "the settings dialog to close" sh -c '! xdotool search --onlyvisible --name "^設定\$"'
+ok "$wm_name: the settings dialog opens above the panel"
+click_panel 42 12 # "終了(&E)"
+wait_exit
+grep -qx 'ItemName0=c' "$SETTINGS" && grep -qx 'ItemName1=b' "$SETTINGS" &&
+    grep -qx 'ItemPath1=/bin/false' "$SETTINGS" && ! grep -q 'ItemName2=' "$SETTINGS" ||
+    { cat "$SETTINGS"; fail "Delete and Alt+Down did not edit the list"; }
+ok "$wm_name: Delete and Alt+Down edited the list, the exit button saved it"
+
+# A bottom corner, over the bottom strut.
+printf '[Config]\nWindowPosition=1\n' >"$SETTINGS"
+start_app
+summon_panel $((SCREEN_W - 2)) 300
+[ "$PX $PY" = "$((SCREEN_W - 173)) $((SCREEN_H - 449))" ] ||
+    fail "the panel is at $PX $PY, not in the bottom-right corner"
 stop_app TERM
+ok "$wm_name: exactly in the bottom corner over the bottom strut"
 
 # At 2x on this 1280x800 screen the panel (898 pixels) is taller than the screen: in a bottom
 # corner its top row, with "終了(&E)" and "設定(&C)", stays on the screen.
-printf '[Config]\nWindowPosition=1\n' >"$SETTINGS"
 (cd "$WORK/app" && QT_SCALE_FACTOR=2 exec ./Velmora >"$WORK/app2x.log" 2>&1) &
 APP_PID=$!
 wait_ready
 summon_panel $((SCREEN_W - 2)) 300
 [ "$PY" -eq 0 ] && [ "$PX" -eq $((SCREEN_W - PW)) ] || fail "at 2x the panel is at $PX $PY ${PW}x$PH"
-screenshot panel-openbox-2x "${PW}x$((PH > SCREEN_H ? SCREEN_H : PH))+${PX}+0"
-ok "at 2x in a bottom corner the panel's top row is on the screen"
+screenshot "panel-$wm_name-2x" "${PW}x$((PH > SCREEN_H ? SCREEN_H : PH))+${PX}+0"
+ok "$wm_name: at 2x in a bottom corner the panel's top row is on the screen"
 kill "$wm" 2>/dev/null || true

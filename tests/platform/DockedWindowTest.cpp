@@ -1,0 +1,150 @@
+// The docked panel's focus and stacking care against a real X server (a private Xvfb, no window
+// manager): windows are made here with plain xcb, as a window manager and other programs would.
+#include <gtest/gtest.h>
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "platform/DockedWindow.h"
+
+namespace velmora::platform {
+namespace {
+
+class DockedWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        c_ = xcb_connect(nullptr, nullptr);
+        ASSERT_EQ(xcb_connection_has_error(c_), 0) << "no X display";
+        root_ = xcb_setup_roots_iterator(xcb_get_setup(c_)).data->root;
+        panel_ = Window(1000, 0, 180, 450, true);
+    }
+    void TearDown() override {
+        std::free(xcb_request_check(
+            c_, xcb_set_input_focus_checked(c_, XCB_INPUT_FOCUS_POINTER_ROOT,
+                                            XCB_INPUT_FOCUS_POINTER_ROOT, XCB_CURRENT_TIME)));
+        for (const xcb_window_t window : made_) xcb_destroy_window(c_, window);
+        xcb_disconnect(c_);
+    }
+
+    // A mapped top-level window; overrideRedirect: a menu, a tooltip or the panel itself.
+    // With a parent: a window inside a window manager's frame.
+    xcb_window_t Window(int x, int y, int width, int height, bool overrideRedirect,
+                        xcb_window_t parent = XCB_NONE) {
+        const xcb_window_t window = xcb_generate_id(c_);
+        const std::uint32_t values[] = {overrideRedirect ? 1u : 0u};
+        xcb_create_window(c_, XCB_COPY_FROM_PARENT, window, parent != XCB_NONE ? parent : root_,
+                          static_cast<std::int16_t>(x), static_cast<std::int16_t>(y),
+                          static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height), 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT,
+                          XCB_CW_OVERRIDE_REDIRECT, values);
+        xcb_map_window(c_, window);
+        made_.push_back(window);
+        Sync();
+        return window;
+    }
+
+    void Sync() { std::free(xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr)); }
+
+    void Focus(xcb_window_t window) {
+        xcb_set_input_focus(c_, XCB_INPUT_FOCUS_POINTER_ROOT, window, XCB_CURRENT_TIME);
+        Sync();
+    }
+
+    xcb_window_t Focused() {
+        xcb_get_input_focus_reply_t* reply =
+            xcb_get_input_focus_reply(c_, xcb_get_input_focus(c_), nullptr);
+        const xcb_window_t focus = reply != nullptr ? reply->focus : XCB_NONE;
+        std::free(reply);
+        return focus;
+    }
+
+    // Root's children, bottom to top, of those made here.
+    std::vector<xcb_window_t> Stacking() {
+        std::vector<xcb_window_t> order;
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c_, xcb_query_tree(c_, root_), nullptr);
+        const xcb_window_t* children = xcb_query_tree_children(tree);
+        for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
+            for (const xcb_window_t window : made_) {
+                if (children[i] == window) order.push_back(window);
+            }
+        }
+        std::free(tree);
+        return order;
+    }
+
+    xcb_connection_t* c_ = nullptr;
+    xcb_window_t root_ = XCB_NONE;
+    xcb_window_t panel_ = XCB_NONE;
+    std::vector<xcb_window_t> made_;
+    DockedWindow docked_;
+};
+
+TEST_F(DockedWindowTest, ComesBackAboveAManagedWindowThatCoversIt) {
+    const xcb_window_t program = Window(900, 100, 300, 200, false);
+    ASSERT_EQ(Stacking().back(), program);
+    docked_.KeepAbove(panel_);
+    EXPECT_EQ(Stacking(), (std::vector<xcb_window_t>{program, panel_}));
+}
+
+TEST_F(DockedWindowTest, LeavesMenusAndWindowsElsewhereAbove) {
+    const xcb_window_t menu = Window(1050, 50, 100, 100, true);
+    const xcb_window_t elsewhere = Window(0, 0, 400, 300, false);
+    const xcb_window_t hidden = Window(1000, 0, 100, 100, false);
+    xcb_unmap_window(c_, hidden);
+    Sync();
+    docked_.KeepAbove(panel_);
+    EXPECT_EQ(Stacking(), (std::vector<xcb_window_t>{panel_, menu, elsewhere, hidden}));
+}
+
+TEST_F(DockedWindowTest, GoesJustBelowTheProgramsOwnDialogAndItsFrame) {
+    const xcb_window_t below = Window(0, 0, 400, 300, false);
+    const xcb_window_t frame = Window(700, 300, 500, 150, false);
+    const xcb_window_t dialog = Window(5, 20, 490, 125, false, frame);
+    const xcb_window_t message = Window(600, 400, 300, 100, false);
+    docked_.KeepAbove(panel_);
+    ASSERT_EQ(Stacking().back(), panel_);
+
+    docked_.StayBelow(panel_, dialog);
+    EXPECT_EQ(Stacking(), (std::vector<xcb_window_t>{below, panel_, frame, message}));
+    docked_.StayBelow(panel_, message);
+    EXPECT_EQ(Stacking(), (std::vector<xcb_window_t>{below, frame, panel_, message}));
+}
+
+TEST_F(DockedWindowTest, HandsTheFocusBackWhenItHides) {
+    const xcb_window_t editor = Window(0, 0, 400, 300, false);
+    Focus(editor);
+    docked_.RememberFocus(panel_);
+    Focus(panel_);
+    docked_.RememberFocus(panel_);  // a second click: the editor is still the one to go back to
+    docked_.ReturnFocus(panel_);
+    EXPECT_EQ(Focused(), editor);
+}
+
+TEST_F(DockedWindowTest, LeavesTheFocusWhereItMovedOnOrWhenNeverTaken) {
+    const xcb_window_t editor = Window(0, 0, 400, 300, false);
+    const xcb_window_t dialog = Window(400, 300, 300, 200, false);
+    Focus(editor);
+    docked_.RememberFocus(panel_);
+    Focus(dialog);
+    docked_.ReturnFocus(panel_);
+    EXPECT_EQ(Focused(), dialog);
+
+    Focus(panel_);  // focus the panel got without a click on it
+    docked_.ReturnFocus(panel_);
+    EXPECT_EQ(Focused(), panel_);
+}
+
+TEST_F(DockedWindowTest, GivesTheFocusToThePointerWhenTheFormerWindowIsGone) {
+    const xcb_window_t editor = Window(0, 0, 400, 300, false);
+    Focus(editor);
+    docked_.RememberFocus(panel_);
+    Focus(panel_);
+    xcb_destroy_window(c_, editor);
+    Sync();
+    docked_.ReturnFocus(panel_);
+    EXPECT_EQ(Focused(), static_cast<xcb_window_t>(XCB_INPUT_FOCUS_POINTER_ROOT));
+}
+
+}  // namespace
+}  // namespace velmora::platform
