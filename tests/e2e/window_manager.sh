@@ -3,7 +3,8 @@
 # at the top and the bottom of the screen: the panel lands exactly in its corner, no taskbar or
 # pager lists it, it belongs to every workspace, it appears without taking the keyboard focus,
 # a click gives it the focus and the keys reach the list, the focus goes back when it hides, a
-# window opening over it does not stay above it, and its own dialogs come above it.
+# window opening over it does not stay above it, its own dialogs come above it, and files
+# dragged from another program drop onto it.
 # xfwm4 reads its settings over D-Bus: run that case under dbus-run-session.
 . "$(dirname "$0")/lib.sh"
 wm_name=${1:?window manager: openbox or xfwm4}
@@ -125,12 +126,17 @@ wait_for 5 "the settings dialog above the panel" above "$DIALOG" "$PANEL"
 xdotool key Escape
 wait_for 5 "the settings dialog to close" sh -c '! xdotool search --onlyvisible --name "^設定\$"'
 ok "$wm_name: the settings dialog opens above the panel"
+# A file dragged from another program onto the list becomes an item.
+touch "$WORK/notes.txt"
+drag_to_panel 80 200 --files "$WORK/notes.txt"
 click_panel 42 12 # "終了(&E)"
 wait_exit
 grep -qx 'ItemName0=c' "$SETTINGS" && grep -qx 'ItemName1=b' "$SETTINGS" &&
-    grep -qx 'ItemPath1=/bin/false' "$SETTINGS" && ! grep -q 'ItemName2=' "$SETTINGS" ||
+    grep -qx 'ItemPath1=/bin/false' "$SETTINGS" ||
     { cat "$SETTINGS"; fail "Delete and Alt+Down did not edit the list"; }
-ok "$wm_name: Delete and Alt+Down edited the list, the exit button saved it"
+grep -qx "ItemPath2=$WORK/notes.txt" "$SETTINGS" && ! grep -q 'ItemName3=' "$SETTINGS" ||
+    { cat "$SETTINGS"; fail "the dropped file did not become the last item"; }
+ok "$wm_name: Delete and Alt+Down edited the list, a dropped file was added, the exit button saved it"
 
 # A bottom corner, over the bottom strut.
 printf '[Config]\nWindowPosition=1\n' >"$SETTINGS"
