@@ -13,7 +13,9 @@ namespace {
 // The file as it lies on disk, without the disk; the legacy code page is the real CP932.
 struct MemoryStore : testing::MemoryStore {
     std::string& content = files["bench.ini"];
-    std::string DecodeLegacy(std::string_view bytes) override { return platform::DecodeLegacyText(bytes); }
+    std::string DecodeLegacy(std::string_view bytes) override {
+        return platform::DecodeLegacyText(bytes);
+    }
     std::optional<std::string> EncodeLegacy(std::string_view utf8) override {
         return platform::EncodeLegacyText(utf8);
     }
@@ -22,8 +24,9 @@ struct MemoryStore : testing::MemoryStore {
 std::vector<StoredItem> Items(int count) {
     std::vector<StoredItem> items;
     for (int i = 0; i < count; ++i) {
-        items.push_back({"アイテム " + std::to_string(i) + ".exe",
-                         "\"/home/user/Applications/Some Folder/program-" + std::to_string(i) + "\" --flag"});
+        items.push_back(
+            {"アイテム " + std::to_string(i) + ".exe",
+             "\"/home/user/Applications/Some Folder/program-" + std::to_string(i) + "\" --flag"});
     }
     return items;
 }

@@ -4,4 +4,6 @@
 
 #include "win32/Main.h"
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return velmora::win32::Main({.quitWhenIdle = true}); }
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    return velmora::win32::Main({.quitWhenIdle = true});
+}

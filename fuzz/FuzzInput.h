@@ -9,7 +9,7 @@ namespace velmora::fuzzing {
 
 // Splits fuzzer bytes into parts at NUL bytes, so one input can feed several arguments.
 class FuzzInput {
-public:
+  public:
     FuzzInput(const std::uint8_t* data, std::size_t size)
         : rest_(reinterpret_cast<const char*>(data), size) {}
 
@@ -26,7 +26,7 @@ public:
         return b;
     }
 
-private:
+  private:
     std::string_view rest_;
 };
 

@@ -9,7 +9,7 @@ namespace velmora::platform {
 // where only the file is writable; a new file is readable by its owner only. The legacy code
 // page is CP932 on POSIX and the ANSI code page on Windows.
 class SystemFileStore : public IFileStore {
-public:
+  public:
     FileReadResult Read(const std::string& path, std::size_t maxBytes) override;
     FileWriteResult Write(const std::string& path, const std::string& bytes) override;
     FileWriteResult CheckWritable(const std::string& path) override;

@@ -12,7 +12,7 @@ namespace velmora::platform {
 // event-reader thread and hands the reply across threads four times a second, which costs the
 // hidden panel more CPU than the query itself.
 class PointerQuery {
-public:
+  public:
     PointerQuery();
     ~PointerQuery();
     PointerQuery(const PointerQuery&) = delete;
@@ -21,7 +21,7 @@ public:
     // nullopt when the window system cannot be asked this way (then ask the toolkit).
     std::optional<std::pair<int, int>> Position();
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -34,8 +34,8 @@ PointerQuery::~PointerQuery() {
 
 std::optional<std::pair<int, int>> PointerQuery::Position() {
     if (impl_->connection == nullptr) return std::nullopt;
-    xcb_query_pointer_reply_t* reply =
-        xcb_query_pointer_reply(impl_->connection, xcb_query_pointer(impl_->connection, impl_->root), nullptr);
+    xcb_query_pointer_reply_t* reply = xcb_query_pointer_reply(
+        impl_->connection, xcb_query_pointer(impl_->connection, impl_->root), nullptr);
     if (reply == nullptr) return std::nullopt;
     const std::pair<int, int> position{reply->root_x, reply->root_y};
     std::free(reply);

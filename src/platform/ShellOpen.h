@@ -9,7 +9,7 @@ namespace velmora::platform {
 // Opens a file, folder, program or URL the way the desktop's shell does, with parameters and a
 // working directory, and returns without waiting for what it started.
 class SystemShell : public IShell {
-public:
+  public:
     std::string Open(const std::string& file, const std::string& parameters,
                      const std::string& workingDirectory) override;
     std::optional<std::string> ApplicationName(const std::string& path) override;

@@ -12,8 +12,8 @@ std::string LoginName() {
     std::vector<char> buffer(16384);
     passwd pw{};
     passwd* result = nullptr;
-    if (getpwuid_r(geteuid(), &pw, buffer.data(), buffer.size(), &result) == 0 && result != nullptr &&
-        result->pw_name != nullptr) {
+    if (getpwuid_r(geteuid(), &pw, buffer.data(), buffer.size(), &result) == 0 &&
+        result != nullptr && result->pw_name != nullptr) {
         return result->pw_name;
     }
     char name[256] = {};

@@ -9,14 +9,14 @@ namespace velmora {
 // Label2: takes dropped files or text for the next launch; a double-click disarms.
 class ArgumentLabel : public QLabel {
     Q_OBJECT
-public:
+  public:
     explicit ArgumentLabel(QWidget* parent = nullptr);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void dropped(const velmora::DropData& data, int modifiers);
     void doubleClicked();
 
-protected:
+  protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;

@@ -32,10 +32,17 @@ void ItemListWidget::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;  // holding a key down acts once, on the real release
     ListKey key = ListKey::Other;
     switch (event->key()) {
-        case Qt::Key_Delete: key = ListKey::Delete; break;
-        case Qt::Key_Up: key = ListKey::Up; break;
-        case Qt::Key_Down: key = ListKey::Down; break;
-        default: break;
+        case Qt::Key_Delete:
+            key = ListKey::Delete;
+            break;
+        case Qt::Key_Up:
+            key = ListKey::Up;
+            break;
+        case Qt::Key_Down:
+            key = ListKey::Down;
+            break;
+        default:
+            break;
     }
     Q_EMIT keyReleased(key, ModifierMask(event->modifiers()));
     QListWidget::keyReleaseEvent(event);

@@ -11,16 +11,16 @@ namespace velmora {
 // selection; Alt+arrows do not move it either).
 class ItemListWidget : public QListWidget {
     Q_OBJECT
-public:
+  public:
     explicit ItemListWidget(QWidget* parent = nullptr);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void keyReleased(velmora::ListKey key, int modifiers);
     void mouseReleased(velmora::MouseButton button, int modifiers);
     void doubleClicked();
     void dropped(const velmora::DropData& data);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -71,8 +71,9 @@ int Main(int argc, char** argv, const MainOptions& options) {
     QtDialogHost dialogs;
     QtScreen screen;
     PanelWindow panel;
-    const std::unique_ptr<Session> started = Session::Start(
-        env, {instanceLock, store, shell, messages, diagnostics, dialogs}, {panel, panel.listControl(), screen, panel});
+    const std::unique_ptr<Session> started =
+        Session::Start(env, {instanceLock, store, shell, messages, diagnostics, dialogs},
+                       {panel, panel.listControl(), screen, panel});
     if (!started) return 0;  // another Velmora has this settings file
     Session& session = *started;
     const RunningSession running(session);

@@ -7,14 +7,14 @@ namespace velmora {
 // A text box that selects its whole text whenever it gets the focus, so typing replaces it.
 class SelectAllLineEdit : public QLineEdit {
     Q_OBJECT
-public:
+  public:
     using QLineEdit::QLineEdit;
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool selectOnNextClick_ = false;
 };
 

@@ -47,7 +47,7 @@ void ToolTipWindow::Relay(HWND control, UINT message, WPARAM wParam, LPARAM lPar
         message != WM_RBUTTONDOWN && message != WM_RBUTTONUP && message != WM_MOUSELEAVE) {
         return;
     }
-    MSG msg{control, message, wParam, lParam, ::GetMessageTime(), {}};
+    MSG msg{control, message, wParam, lParam, static_cast<DWORD>(::GetMessageTime()), {}};
     ::SendMessageW(tip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }
 

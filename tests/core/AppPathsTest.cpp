@@ -12,5 +12,6 @@ TEST(AppPaths, SettingsFileLiesBesideTheExecutablePerUser) {
     EXPECT_EQ(InitAppPath("/", '/'), "/");
     // Without a login name the file is still found, named after the executable alone.
     EXPECT_EQ(MakeSettingsFilePath("/opt/v/", "Velmora", ""), "/opt/v/Velmora_.ini");
-    EXPECT_NE(MakeSettingsFilePath("/a/", "Velmora", "ann"), MakeSettingsFilePath("/a/", "Velmora", "bob"));
+    EXPECT_NE(MakeSettingsFilePath("/a/", "Velmora", "ann"),
+              MakeSettingsFilePath("/a/", "Velmora", "bob"));
 }

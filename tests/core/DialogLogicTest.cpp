@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "Fakes.h"
-#include "core/dialogs/SettingsDialogLogic.h"
 #include "core/dialogs/ItemDialogLogic.h"
+#include "core/dialogs/SettingsDialogLogic.h"
 #include "core/dialogs/VersionInfo.h"
 
 using namespace velmora;
@@ -40,7 +40,8 @@ TEST(SettingsDialogLogic, RefusedEntriesWarnRefocusAndChangeNothing) {
         f.view.pixels = entry;
         f.view.corner = 2;
         f.logic.OnButtonClick(kUpdate);
-        EXPECT_EQ(f.messages.shown, (std::vector<std::string>{"1～999 の値を入力してください。"})) << entry;
+        EXPECT_EQ(f.messages.shown, (std::vector<std::string>{"1～999 の値を入力してください。"}))
+            << entry;
         EXPECT_TRUE(f.view.focused) << entry;
         EXPECT_FALSE(f.view.closed) << entry;
         EXPECT_EQ(f.settings.CapturePixel, 10) << entry;
@@ -155,12 +156,14 @@ TEST(AboutTexts, ComposedFromTheVersionRecord) {
 
     const std::string description = AboutDescription(BuiltInVersionInfo());
     EXPECT_EQ(description,
-              "このプログラムは：\r\n\r\n　マウスカーソルの位置によって表示／非表示される、テキストベースの"
+              "このプログラムは：\r\n\r\n　マウスカーソルの位置によって表示／非表示される、テキスト"
+              "ベースの"
               "ランチャープログラムです。\r\n　詳しくは「読んで☆.txt」をご覧下さい。");
 
     const std::string credits = AboutCredits(BuiltInVersionInfo(), "tool line");
-    EXPECT_EQ(credits, "tool line\r\n" + BuiltInVersionInfo().legalCopyright +
-                           "\r\n\r\nE-mail : velmora@example.com\r\nURL : https://www.example.org/velmora/");
+    EXPECT_EQ(credits,
+              "tool line\r\n" + BuiltInVersionInfo().legalCopyright +
+                  "\r\n\r\nE-mail : velmora@example.com\r\nURL : https://www.example.org/velmora/");
 }
 
 TEST(AboutDialogLogic, DoubleClickOpensTheReadmeBesideTheExecutableAndStaysOpen) {

@@ -14,7 +14,8 @@ TEST(Geometry, CornerPositionPutsThePanelInItsCorner) {
     EXPECT_EQ(CornerPosition(3, sw, sh, w, h), (CornerPoint{0, 16200 - 6735}));
     EXPECT_EQ(CornerPosition(7, sw, sh, w, h), (CornerPoint{0, 0}));
     // Taller or wider than the screen (2x scaling on 1280x800): the top row stays on the screen.
-    EXPECT_EQ(CornerPosition(1, 1280 * 15, 800 * 15, 346 * 15, 898 * 15), (CornerPoint{(1280 - 346) * 15, 0}));
+    EXPECT_EQ(CornerPosition(1, 1280 * 15, 800 * 15, 346 * 15, 898 * 15),
+              (CornerPoint{(1280 - 346) * 15, 0}));
     EXPECT_EQ(CornerPosition(3, 1280 * 15, 800 * 15, 346 * 15, 898 * 15), (CornerPoint{0, 0}));
     EXPECT_EQ(CornerPosition(0, 300 * 15, 800 * 15, 519 * 15, 449 * 15), (CornerPoint{0, 0}));
     // Differences are rounded half to even.

@@ -28,8 +28,9 @@ TEST(IniDocument, KeepsWhatItDoesNotTouchAndEditsInPlace) {
     doc.Set("Item", "ItemName0", "x");
     doc.Remove("Other", "a");
     doc.Remove("Other", "never-there");
-    EXPECT_EQ(doc.Serialize(),
-              "; mine\n[Other]\n\n[Config]\nWindowPosition=2\nCapturePixel=10\n[Item]\nItemName0=x\n");
+    EXPECT_EQ(
+        doc.Serialize(),
+        "; mine\n[Other]\n\n[Config]\nWindowPosition=2\nCapturePixel=10\n[Item]\nItemName0=x\n");
 }
 
 TEST(IniDocument, NewKeysGoBeforeTheBlankLinesThatEndASection) {
@@ -60,7 +61,8 @@ TEST(IniDocument, OrdinaryValuesAreStoredUnchangedAndEveryValueRoundTrips) {
     EXPECT_EQ(IniDocument::EncodeValue("C:\\100%\\a=b;c"), "C:\\100%\\a=b;c");
     const std::string prefixed = std::string(IniDocument::kEscapedValuePrefix) + "x%41";
     const std::string longValue(5000, 'v');
-    for (const std::string& value : {prefixed, longValue, std::string(), std::string("  padded  ")}) {
+    for (const std::string& value :
+         {prefixed, longValue, std::string(), std::string("  padded  ")}) {
         IniDocument doc;
         doc.Set("S", "k", value);
         EXPECT_EQ(IniDocument::Parse(doc.Serialize()).Get("S", "k"), value);

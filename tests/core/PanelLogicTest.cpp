@@ -19,9 +19,11 @@ TEST(ItemList, DroppedFilesAreAppendedWithTheirLabels) {
     PanelFixture f;
     f.Add("first", "C:\\first.exe");
     f.list1.SetSelectedIndex(0);
-    f.logic.OnListDrop(DroppedContent{DroppedFiles{"C:\\Windows\\notepad.exe", "D:\\", "C:\\Users\\me\\"}});
+    f.logic.OnListDrop(
+        DroppedContent{DroppedFiles{"C:\\Windows\\notepad.exe", "D:\\", "C:\\Users\\me\\"}});
     EXPECT_EQ(f.Labels(), (Strings{"first", "notepad.exe", "D:\\", "me"}));
-    EXPECT_EQ(f.Targets(), (Strings{"C:\\first.exe", "C:\\Windows\\notepad.exe", "D:\\", "C:\\Users\\me\\"}));
+    EXPECT_EQ(f.Targets(),
+              (Strings{"C:\\first.exe", "C:\\Windows\\notepad.exe", "D:\\", "C:\\Users\\me\\"}));
     EXPECT_EQ(f.list1.SelectedIndex(), 0);  // the selection is not changed
     f.logic.OnListDrop(DroppedContent{DroppedText{"just text"}});
     f.logic.OnListDrop(std::nullopt);
@@ -83,7 +85,7 @@ TEST(ItemList, MovesKeepLabelAndTargetTogether) {
     PanelFixture f;
     Fill(f, 3);
     f.list1.SetSelectedIndex(0);
-    f.logic.OnListKeyUp(ListKey::Up, kAltMask);  // already first
+    f.logic.OnListKeyUp(ListKey::Up, kAltMask);                 // already first
     f.logic.OnListKeyUp(ListKey::Down, kAltMask | kShiftMask);  // whole mask compared
     f.logic.OnListKeyUp(ListKey::Down, 0);
     EXPECT_EQ(f.Labels(), (Strings{"l0", "l1", "l2"}));
@@ -288,8 +290,10 @@ TEST(Geometry, ThePanelGoesToThePrimaryScreensCornerWhereverThatScreenLies) {
 
 TEST(ItemList, ADroppedApplicationEntryIsLabelledWithItsName) {
     PanelFixture f(PathStyle::Posix);
-    f.shell.applicationNames["/usr/share/applications/org.gnome.TextEditor.desktop"] = "テキストエディター";
-    f.logic.OnListDrop(DroppedContent{DroppedFiles{"/usr/share/applications/org.gnome.TextEditor.desktop", "/a/b.txt"}});
+    f.shell.applicationNames["/usr/share/applications/org.gnome.TextEditor.desktop"] =
+        "テキストエディター";
+    f.logic.OnListDrop(DroppedContent{
+        DroppedFiles{"/usr/share/applications/org.gnome.TextEditor.desktop", "/a/b.txt"}});
     EXPECT_EQ(f.Labels(), (Strings{"テキストエディター", "b.txt"}));
     EXPECT_EQ(f.Targets()[0], "/usr/share/applications/org.gnome.TextEditor.desktop");
 }

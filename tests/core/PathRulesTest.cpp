@@ -16,7 +16,8 @@ struct LaunchRow {
 
 void ExpectLaunchRows(const std::vector<LaunchRow>& rows, PathStyle style) {
     for (const LaunchRow& row : rows) {
-        SplitTargetResult split = SplitTarget(row.target, row.oneShot != nullptr, row.oneShot ? row.oneShot : "");
+        SplitTargetResult split =
+            SplitTarget(row.target, row.oneShot != nullptr, row.oneShot ? row.oneShot : "");
         NormalizePath(split.file, style);
         EXPECT_EQ(split.file, row.file) << row.target;
         EXPECT_EQ(split.parameters, row.parameters) << row.target;
@@ -29,31 +30,39 @@ void ExpectLaunchRows(const std::vector<LaunchRow>& rows, PathStyle style) {
 TEST(PathRules, WindowsWorkedExamples) {
     ExpectLaunchRows(
         {
-            {R"(C:\Windows\notepad.exe)", nullptr, R"(C:\Windows\notepad.exe)", "", R"(C:\Windows\)"},
+            {R"(C:\Windows\notepad.exe)", nullptr, R"(C:\Windows\notepad.exe)", "",
+             R"(C:\Windows\)"},
             {R"(C:/Program Files//Tools/app.exe)", nullptr, R"(C:\Program Files\Tools\app.exe)", "",
              R"(C:\Program Files\Tools\)"},
-            {R"("C:\Program Files\Tools\app.exe" -a "b c")", nullptr, R"("C:\Program Files\Tools\app.exe")",
-             R"(-a "b c")", R"("C:\Program Files\Tools\)"},
-            {R"("C:\Program Files\Tools\app.exe")", nullptr, R"("C:\Program Files\Tools\app.exe")", "",
-             R"("C:\Program Files\Tools\)"},
+            {R"("C:\Program Files\Tools\app.exe" -a "b c")", nullptr,
+             R"("C:\Program Files\Tools\app.exe")", R"(-a "b c")", R"("C:\Program Files\Tools\)"},
+            {R"("C:\Program Files\Tools\app.exe")", nullptr, R"("C:\Program Files\Tools\app.exe")",
+             "", R"("C:\Program Files\Tools\)"},
             {R"("C:\Tools\app.exe"   /x)", nullptr, R"("C:\Tools\app.exe")", "/x", R"("C:\Tools\)"},
             {R"("C:\Tools\app.exe"-x)", nullptr, R"("C:\Tools\app.exe")", "-x", R"("C:\Tools\)"},
             {R"(C:\Tools\app.exe -x)", nullptr, R"(C:\Tools\app.exe -x)", "", R"(C:\Tools\)"},
             {R"("C:\Tools\app.exe -x)", nullptr, R"("C:\Tools\app.exe -x)", "", R"("C:\Tools\)"},
             {"notepad.exe", nullptr, "notepad.exe", "", "notepad.exe"},
-            {R"(\\server\share\dir\app.exe)", nullptr, R"(\\server\share\dir\app.exe)", "", R"(\\server\share\dir\)"},
-            {R"(\\server\share\app.exe)", nullptr, R"(\\server\share\app.exe)", "", R"(\\server\share\)"},
+            {R"(\\server\share\dir\app.exe)", nullptr, R"(\\server\share\dir\app.exe)", "",
+             R"(\\server\share\dir\)"},
+            {R"(\\server\share\app.exe)", nullptr, R"(\\server\share\app.exe)", "",
+             R"(\\server\share\)"},
             {R"(\\server\share)", nullptr, R"(\\server\share)", "", R"(\\server\share)"},
             {R"(\\server)", nullptr, R"(\\server)", "", R"(\\server)"},
-            {"//server/share/dir/x.txt", nullptr, R"(\\server\share\dir\x.txt)", "", R"(\\server\share\dir\)"},
-            {R"(\\\server\\share\x.txt)", nullptr, R"(\\server\share\x.txt)", "", R"(\\server\share\)"},
-            {R"("\\server\share\app.exe" -q)", nullptr, R"("\server\share\app.exe")", "-q", R"("\server\share\)"},
-            {"ftp://server/pub/readme.txt", nullptr, R"(ftp:\server\pub\readme.txt)", "", R"(ftp:\server\pub\)"},
+            {"//server/share/dir/x.txt", nullptr, R"(\\server\share\dir\x.txt)", "",
+             R"(\\server\share\dir\)"},
+            {R"(\\\server\\share\x.txt)", nullptr, R"(\\server\share\x.txt)", "",
+             R"(\\server\share\)"},
+            {R"("\\server\share\app.exe" -q)", nullptr, R"("\server\share\app.exe")", "-q",
+             R"("\server\share\)"},
+            {"ftp://server/pub/readme.txt", nullptr, R"(ftp:\server\pub\readme.txt)", "",
+             R"(ftp:\server\pub\)"},
             {R"(C:\\dir\\\\x.txt)", nullptr, R"(C:\dir\x.txt)", "", R"(C:\dir\)"},
             {R"(D:\\)", nullptr, R"(D:\)", "", R"(D:\)"},
-            {R"(C:\Tools\app.exe)", R"("C:\My Docs\a.txt")", R"(C:\Tools\app.exe)", R"("C:\My Docs\a.txt")",
-             R"(C:\Tools\)"},
-            {R"("C:\A B\x.exe" -y)", R"(C:\in.txt)", R"("C:\A B\x.exe" -y)", R"(C:\in.txt)", R"("C:\A B\)"},
+            {R"(C:\Tools\app.exe)", R"("C:\My Docs\a.txt")", R"(C:\Tools\app.exe)",
+             R"("C:\My Docs\a.txt")", R"(C:\Tools\)"},
+            {R"("C:\A B\x.exe" -y)", R"(C:\in.txt)", R"("C:\A B\x.exe" -y)", R"(C:\in.txt)",
+             R"("C:\A B\)"},
         },
         PathStyle::Windows);
 }
@@ -61,14 +70,17 @@ TEST(PathRules, WindowsWorkedExamples) {
 TEST(PathRules, PosixEquivalents) {
     ExpectLaunchRows(
         {
-            {R"("/home/me/my dir/run.sh" -a "b c")", nullptr, R"("/home/me/my dir/run.sh")", R"(-a "b c")",
-             R"("/home/me/my dir/)"},
+            {R"("/home/me/my dir/run.sh" -a "b c")", nullptr, R"("/home/me/my dir/run.sh")",
+             R"(-a "b c")", R"("/home/me/my dir/)"},
             {"/usr//bin///env", nullptr, "/usr/bin/env", "", "/usr/bin/"},
-            {"//server/share/dir/x.txt", nullptr, "//server/share/dir/x.txt", "", "//server/share/dir/"},
+            {"//server/share/dir/x.txt", nullptr, "//server/share/dir/x.txt", "",
+             "//server/share/dir/"},
             {"///server//share", nullptr, "//server/share", "", "//server/share"},
-            {"https://example.org//a//b", nullptr, "https://example.org//a//b", "", "https://example.org//a//"},
+            {"https://example.org//a//b", nullptr, "https://example.org//a//b", "",
+             "https://example.org//a//"},
             {"xterm", nullptr, "xterm", "", "xterm"},
-            {R"(/opt/a\\b/x)", nullptr, R"(/opt/a\\b/x)", "", R"(/opt/a\\b/)"},  // "\" is a name character
+            {R"(/opt/a\\b/x)", nullptr, R"(/opt/a\\b/x)", "",
+             R"(/opt/a\\b/)"},  // "\" is a name character
             {"/bin/cat -n", "/tmp/a b.txt", "/bin/cat -n", "/tmp/a b.txt", "/bin/"},
         },
         PathStyle::Posix);

@@ -13,7 +13,8 @@ TEST(SettingsFile, FirstExitCreatesTheFile) {
     const LoadedSettings loaded = file.Load(640);
     EXPECT_TRUE(file.Save(loaded.settings, {{"x", "/bin/x"}}).ok);
     EXPECT_EQ(store.files["/a/Velmora_me.ini"],
-              "[Config]\nWindowPosition=0\nCapturePixel=10\nWindowWidth=0\n[Item]\nItemName0=x\nItemPath0=/bin/x\n");
+              "[Config]\nWindowPosition=0\nCapturePixel=10\nWindowWidth=0\n[Item]\nItemName0="
+              "x\nItemPath0=/bin/x\n");
 }
 
 TEST(SettingsFile, SaveKeepsWhatAnotherInstanceWroteMeanwhile) {

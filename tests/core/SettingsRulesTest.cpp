@@ -17,7 +17,8 @@ IniDocument ItemsFile(int count, int emptyLabelAt = -1) {
 
 std::vector<StoredItem> SomeItems(int count) {
     std::vector<StoredItem> items;
-    for (int i = 0; i < count; ++i) items.push_back({"new" + std::to_string(i), "t" + std::to_string(i)});
+    for (int i = 0; i < count; ++i)
+        items.push_back({"new" + std::to_string(i), "t" + std::to_string(i)});
     return items;
 }
 
@@ -28,8 +29,9 @@ TEST(SettingsRules, DigitSettingsTakeOneCharacterInRange) {
         const char* stored;
         int max, expected;
     } cases[] = {{"3", 3, 3}, {"7", 3, 0}, {"12", 3, 0}, {"-1", 3, 0}, {"x", 3, 0}, {"", 3, 0},
-                 {"4", 4, 4}, {"5", 4, 0}, {"10", 4, 0}, {" ", 4, 0}, {"２", 4, 0}};
-    for (const auto& c : cases) EXPECT_EQ(ReadDigitSetting(c.stored, c.max), c.expected) << c.stored;
+                 {"4", 4, 4}, {"5", 4, 0}, {"10", 4, 0}, {" ", 4, 0},  {"２", 4, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadDigitSetting(c.stored, c.max), c.expected) << c.stored;
 }
 
 TEST(SettingsRules, CapturePixelIsBoundedByHalfTheScreen) {
@@ -37,10 +39,10 @@ TEST(SettingsRules, CapturePixelIsBoundedByHalfTheScreen) {
         const char* stored;
         double half;
         int expected;
-    } cases[] = {{"1", 960, 1},      {"0", 960, 10},   {"", 960, 10},     {"-5", 960, 10},
-                 {"abc", 960, 10},   {"1000", 960, 10}, {"0010", 960, 10}, {"12x", 960, 12},
-                 {"2.5", 960, 2},    {"1e2", 960, 100}, {"1e2", 99, 10},   {"512", 512, 512},
-                 {"513", 512, 10},   {"511", 511.5, 511}, {"512", 511.5, 10}, {"9e9", 960, 10}};
+    } cases[] = {{"1", 960, 1},    {"0", 960, 10},      {"", 960, 10},      {"-5", 960, 10},
+                 {"abc", 960, 10}, {"1000", 960, 10},   {"0010", 960, 10},  {"12x", 960, 12},
+                 {"2.5", 960, 2},  {"1e2", 960, 100},   {"1e2", 99, 10},    {"512", 512, 512},
+                 {"513", 512, 10}, {"511", 511.5, 511}, {"512", 511.5, 10}, {"9e9", 960, 10}};
     for (const auto& c : cases) {
         EXPECT_EQ(ReadCapturePixel(c.stored, c.half), c.expected) << c.stored << " / " << c.half;
     }

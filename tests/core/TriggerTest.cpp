@@ -64,7 +64,8 @@ TEST(Trigger, DecisionTable) {
     TriggerInputs off = Hidden(0, 10, 1915);
     off.timerEnabled = false;
     EXPECT_EQ(DecideTriggerAction(off), TriggerAction::Nothing);
-    EXPECT_EQ(DecideTriggerAction(Visible(1915, 800)), TriggerAction::Nothing);  // in strip, below panel
+    EXPECT_EQ(DecideTriggerAction(Visible(1915, 800)),
+              TriggerAction::Nothing);  // in strip, below panel
     EXPECT_EQ(DecideTriggerAction(Visible(1800, 100)), TriggerAction::Nothing);  // over the panel
     EXPECT_EQ(DecideTriggerAction(Visible(1000, 100)), TriggerAction::Hide);
     EXPECT_EQ(DecideTriggerAction(Hidden(0, 10, 1000)), TriggerAction::Nothing);
@@ -123,12 +124,14 @@ TEST(Trigger, TheStripRunsAlongThePrimaryScreensOwnEdgesBesideAnotherMonitor) {
     in.screenWidth = 1280 * 15;
     in.capturePixel = 10;
     in.windowPosition = 0;
-    for (const auto& [x, shows] : {std::pair{2550, true}, {2559, true}, {2549, false}, {1275, false}, {5, false}}) {
+    for (const auto& [x, shows] :
+         {std::pair{2550, true}, {2559, true}, {2549, false}, {1275, false}, {5, false}}) {
         in.cursorX = x;
         EXPECT_EQ(DecideTriggerAction(in) == TriggerAction::PlaceAndShow, shows) << x;
     }
     in.windowPosition = 2;
-    for (const auto& [x, shows] : {std::pair{1280, true}, {1289, true}, {1290, false}, {5, false}, {1279, false}}) {
+    for (const auto& [x, shows] :
+         {std::pair{1280, true}, {1289, true}, {1290, false}, {5, false}, {1279, false}}) {
         in.cursorX = x;
         EXPECT_EQ(DecideTriggerAction(in) == TriggerAction::PlaceAndShow, shows) << x;
     }

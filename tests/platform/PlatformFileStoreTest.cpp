@@ -44,14 +44,17 @@ void AsOrdinaryAccount(const std::filesystem::path& dir, Check check) {
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the check failed as an ordinary account";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)
+        << "the check failed as an ordinary account";
 }
 
 TEST(PlatformFileStore, AShiftJisFileFromWindowsStaysShiftJisUntilACharacterDoesNotFit) {
     TempDir dir;
     const std::string path = dir / "Velmora_me.ini";
     // "[Item]\r\nItemName0=メモ帳\r\nItemPath0=C:\\メモ\\a.exe\r\n" in CP932.
-    WriteFile(path, "[Item]\r\nItemName0=\x83\x81\x83\x82\x92\xa0\r\nItemPath0=C:\\\x83\x81\x83\x82\\a.exe\r\n");
+    WriteFile(path,
+              "[Item]\r\nItemName0=\x83\x81\x83\x82\x92\xa0\r\nItemPath0=C:\\\x83\x81\x83\x82\\a."
+              "exe\r\n");
     platform::SystemFileStore store;
     SettingsFile file(path, store);
     LoadedSettings loaded = file.Load(640);
@@ -65,7 +68,8 @@ TEST(PlatformFileStore, AShiftJisFileFromWindowsStaysShiftJisUntilACharacterDoes
     SettingsFile again(path, store);
     EXPECT_EQ(again.Load(640).items[0].target, "C:\\メモ\\a.exe");
     // A character CP932 has no place for: the file becomes UTF-8 with a byte-order mark.
-    ASSERT_TRUE(again.Save(loaded.settings, {{"メモ帳", "C:\\メモ\\a.exe"}, {"😀", "C:\\e.exe"}}).ok);
+    ASSERT_TRUE(
+        again.Save(loaded.settings, {{"メモ帳", "C:\\メモ\\a.exe"}, {"😀", "C:\\e.exe"}}).ok);
     const std::string widened = ReadFile(path);
     EXPECT_EQ(widened.rfind("\xEF\xBB\xBF[Item]\r\nItemName0=メモ帳\r\n", 0), 0u);
     EXPECT_EQ(SettingsFile(path, store).Load(640).items[1].label, "😀");
@@ -73,7 +77,8 @@ TEST(PlatformFileStore, AShiftJisFileFromWindowsStaysShiftJisUntilACharacterDoes
 
 TEST(PlatformFileStore, EncodesAndDecodesTheLegacyCodePage) {
     platform::SystemFileStore store;
-    EXPECT_EQ(store.EncodeLegacy("メモ帳 ☆ a"), std::optional<std::string>("\x83\x81\x83\x82\x92\xa0 \x81\x99 a"));
+    EXPECT_EQ(store.EncodeLegacy("メモ帳 ☆ a"),
+              std::optional<std::string>("\x83\x81\x83\x82\x92\xa0 \x81\x99 a"));
     EXPECT_EQ(store.EncodeLegacy("😀"), std::nullopt);
     EXPECT_EQ(store.DecodeLegacy("\x83\x81\x83\x82\x92\xa0"), "メモ帳");
     EXPECT_EQ(store.NewFileForm(), (TextForm{TextEncoding::Utf8, false, "\n"}));
@@ -92,7 +97,10 @@ TEST(PlatformFileStore, AnOversizedFileIsRefusedFromItsSize) {
 }
 
 TEST(PlatformFileStore, BytesThatAreNeitherUtf8NorShiftJisStillLoad) {
-    EXPECT_EQ(platform::SystemFileStore().DecodeLegacy("a\xff" "b"), "a\xEF\xBF\xBD" "b");
+    EXPECT_EQ(platform::SystemFileStore().DecodeLegacy("a\xff"
+                                                       "b"),
+              "a\xEF\xBF\xBD"
+              "b");
 }
 
 TEST(PlatformFileStore, NewFilesAreOwnerOnlyAndExistingOnesKeepTheirMode) {

@@ -139,8 +139,9 @@ TEST(WindowsPlatform, AnAnsiFileOfTheProfileFunctionsStaysAnsiAndReadsBackThroug
     TempDir dir;
     const std::string path = dir.Utf8("Velmora_user.ini");
     // Run a second time in a Japanese locale, for CP932: that run says so, and must get it.
-    if (const char* expected = std::getenv("VELMORA_EXPECT_ACP"))
+    if (const char* expected = std::getenv("VELMORA_EXPECT_ACP")) {
         ASSERT_EQ(GetACP(), std::stoul(expected));
+    }
     const bool japanese = GetACP() == 932;
     const std::wstring label = japanese ? L"\u30E1\u30E2\u5E33" : L"caf\u00E9";
     const std::wstring added = japanese ? L"\u65E5\u672C\u8A9E" : L"na\u00EFve";

@@ -28,7 +28,9 @@ struct Panel {
     FakeShell shell;
     QtDialogHost dialogs;
     PanelWindow form;
-    PanelLogic logic{settings, {form, form.listControl(), screen, form}, {messages, shell, dialogs},
+    PanelLogic logic{settings,
+                     {form, form.listControl(), screen, form},
+                     {messages, shell, dialogs},
                      {PathStyle::Posix, "/opt/velmora/", "Qt " QT_VERSION_STR}};
     std::vector<std::string>& shown = messages.shown;
 
@@ -55,7 +57,7 @@ void Retype(QLineEdit* box, const QString& text) {
 
 class DialogsTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void settingsDialogShowsTheCurrentValues() {
         Panel p;
         p.settings = {3, 10, 2, 0};
@@ -99,7 +101,8 @@ private Q_SLOTS:
     }
 
     void acceptedEntriesAndWidthChangeApply() {
-        for (const auto& [entry, pixels] : {std::pair{"1", 1}, {"999", 999}, {"12a", 12}, {"1.5", 2}, {"2.5", 2}}) {
+        for (const auto& [entry, pixels] :
+             {std::pair{"1", 1}, {"999", 999}, {"12a", 12}, {"1.5", 2}, {"2.5", 2}}) {
             Panel p;
             WhenModalOpens<SettingsDialog>([&](SettingsDialog* d) {
                 Retype(d->pixelBox(), entry);

@@ -9,8 +9,8 @@
 #include "Fakes.h"
 #include "qt/ArgumentLabel.h"
 #include "qt/CompactTextLabel.h"
-#include "qt/PanelWindow.h"
 #include "qt/ItemListWidget.h"
+#include "qt/PanelWindow.h"
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -24,7 +24,9 @@ struct Panel {
     FakeShell shell;
     FakeDialogs dialogs;
     PanelWindow form;
-    PanelLogic logic{settings, {form, form.listControl(), screen, form}, {messages, shell, dialogs},
+    PanelLogic logic{settings,
+                     {form, form.listControl(), screen, form},
+                     {messages, shell, dialogs},
                      {PathStyle::Posix, "/opt/velmora/", "Qt"}};
 
     Panel() {
@@ -40,7 +42,8 @@ struct Panel {
     }
 };
 
-void Drop(QWidget* target, std::unique_ptr<QMimeData> mime, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+void Drop(QWidget* target, std::unique_ptr<QMimeData> mime,
+          Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, modifiers);
     QCoreApplication::sendEvent(target, &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, modifiers);
@@ -70,7 +73,7 @@ std::unique_ptr<QMimeData> Text(const QString& text) {
 
 class PanelWindowTest : public QObject {
     Q_OBJECT
-private Q_SLOTS:
+  private Q_SLOTS:
     void layoutFollowsTheDesignInPixels() {
         Panel p;
         QCOMPARE(p.form.size(), QSize(173, 449));
@@ -83,11 +86,14 @@ private Q_SLOTS:
         QCOMPARE(p.form.separatorButton()->text(), QString("空白(&S)"));
         QCOMPARE(p.form.aboutButton()->text(), QString("？"));
         QCOMPARE(p.form.argumentLabel()->text(), QString("引数 D&D"));
-        QCOMPARE(p.form.keyHelpLabel()->text(), QString("削除： DEL キー\n上へ： Alt+↑\n下へ： Alt+↓"));
+        QCOMPARE(p.form.keyHelpLabel()->text(),
+                 QString("削除： DEL キー\n上へ： Alt+↑\n下へ： Alt+↓"));
         QCOMPARE(p.form.keyHelpLabel()->geometry(), QRect(4, 400, 165, 45));
         QVERIFY(!p.form.argumentLabel()->font().bold());
-        QCOMPARE(p.form.argumentLabel()->toolTip(),
-                 QString("ここにファイルやテキストをドラッグ＆ドロップすると、次回だけの引数に出来ます。"));
+        QCOMPARE(
+            p.form.argumentLabel()->toolTip(),
+            QString(
+                "ここにファイルやテキストをドラッグ＆ドロップすると、次回だけの引数に出来ます。"));
         QCOMPARE(p.form.timer()->interval(), 250);
         QVERIFY(p.form.timer()->isActive());
         QCOMPARE(p.logic.BaseWidth(), 2595);
@@ -97,7 +103,8 @@ private Q_SLOTS:
     void widthFactorsStretchOnlyTheListAndLines() {
         Panel p;
         const QRect buttonBefore = p.form.settingsButton()->geometry();
-        for (const auto& [factor, panel, list] : {std::tuple{2, 346, 338}, {4, 519, 511}, {1, 260, 252}, {0, 173, 165}}) {
+        for (const auto& [factor, panel, list] :
+             {std::tuple{2, 346, 338}, {4, 519, 511}, {1, 260, 252}, {0, 173, 165}}) {
             p.settings.WindowWidth = factor;
             p.logic.ChangeWindowWidth();
             QCOMPARE(p.form.width(), panel);

@@ -39,7 +39,7 @@ class QtListDriver {
         for (const char* text : {"a", "b", "c"}) control_.Append(text);
         widget_.resize(200, 200);
         widget_.show();
-        QTest::qWaitForWindowExposed(&widget_);
+        if (!QTest::qWaitForWindowExposed(&widget_)) ADD_FAILURE() << "the list was not shown";
     }
     IListControl& List() { return control_; }
     void KeyPress(ListKey key, int modifiers) { Send(QEvent::KeyPress, key, modifiers, false); }

@@ -2,8 +2,8 @@
 
 #include <functional>
 #include <map>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -73,7 +73,8 @@ struct FakePanel : IPanelView {
 };
 
 struct FakeScreen : IScreen {
-    double leftTwips = 0, topTwips = 0, widthTwips = 1920 * 15, heightTwips = 1080 * 15, tppX = 15, tppY = 15;
+    double leftTwips = 0, topTwips = 0, widthTwips = 1920 * 15, heightTwips = 1080 * 15, tppX = 15,
+           tppY = 15;
     int x = 0, y = 0;
     double LeftTwips() const override { return leftTwips; }
     double TopTwips() const override { return topTwips; }

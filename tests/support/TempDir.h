@@ -11,9 +11,10 @@ namespace velmora::testing {
 
 // A fresh directory under the system's temporary folder, removed again afterwards.
 class TempDir {
-public:
+  public:
     TempDir() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+        std::string tmpl =
+            (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
         path_ = ::mkdtemp(tmpl.data());
     }
     ~TempDir() {
@@ -25,7 +26,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 

@@ -7,8 +7,8 @@ namespace velmora {
 
 std::unique_ptr<Session> Session::Start(const StartupEnvironment& env, SessionServices services,
                                         PanelViews views) {
-    const std::string path =
-        MakeSettingsFilePath(InitAppPath(env.executableDirectory, env.separator), env.executableBaseName, env.userName);
+    const std::string path = MakeSettingsFilePath(
+        InitAppPath(env.executableDirectory, env.separator), env.executableBaseName, env.userName);
     if (!services.instanceLock.Acquire(InstanceLockName(path))) {
         services.messages.Warn(texts::AlreadyRunningMessage(path));
         return nullptr;

@@ -21,7 +21,8 @@ std::vector<std::string> SplitCommandLine(std::string_view text) {
                 if (c == '"') {
                     quote = Quote::None;
                 } else if (c == '\\' && i + 1 < text.size() &&
-                           std::string_view("\\\"$`\n").find(text[i + 1]) != std::string_view::npos) {
+                           std::string_view("\\\"$`\n").find(text[i + 1]) !=
+                               std::string_view::npos) {
                     if (text[++i] != '\n') word += text[i];
                 } else {
                     word += c;

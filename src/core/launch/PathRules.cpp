@@ -30,9 +30,10 @@ bool HasUrlScheme(std::string_view text) {
     if (colon == std::string_view::npos || colon == 0) return false;
     const auto isAlpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); };
     if (!isAlpha(text[0])) return false;
-    return std::all_of(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(colon), [&](char c) {
-        return isAlpha(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
-    });
+    return std::all_of(
+        text.begin(), text.begin() + static_cast<std::ptrdiff_t>(colon), [&](char c) {
+            return isAlpha(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+        });
 }
 
 std::string LabelFromPath(std::string_view path, PathStyle style) {
@@ -47,7 +48,8 @@ std::string LabelFromPath(std::string_view path, PathStyle style) {
         return std::string(path);
     }
     const auto last = trimmed.rfind(sep);
-    const std::string_view name = last == std::string_view::npos ? trimmed : trimmed.substr(last + 1);
+    const std::string_view name =
+        last == std::string_view::npos ? trimmed : trimmed.substr(last + 1);
     return name.empty() ? std::string(path) : std::string(name);
 }
 

@@ -24,7 +24,7 @@ struct StretchedLayout {
 };
 
 // The list and the border lines follow the width the panel really got.
-StretchedLayout StretchLayout(double actualWidth, std::int32_t baseWidth, std::int32_t baseListWidth,
-                              double twipsPerPixelX);
+StretchedLayout StretchLayout(double actualWidth, std::int32_t baseWidth,
+                              std::int32_t baseListWidth, double twipsPerPixelX);
 
 }  // namespace velmora

@@ -174,7 +174,8 @@ void PanelLogic::AddDroppedFiles(const DroppedFiles& files) {
         if (RefuseWhenFull()) return;
         list2_.Append(path);
         // A dropped application entry is labelled with the application's name.
-        v_.list1.Append(s_.shell.ApplicationName(path).value_or(LabelFromPath(path, context_.pathStyle)));
+        v_.list1.Append(
+            s_.shell.ApplicationName(path).value_or(LabelFromPath(path, context_.pathStyle)));
     }
 }
 
@@ -271,7 +272,8 @@ void PanelLogic::EditItem() {
 
 void PanelLogic::OnArgumentDrop(const std::optional<DroppedContent>& dropped, int modifiers) {
     if (dropped) {
-        oneShotArgs_ = ComposeOneShotArgs(oneShotArgs_, hasOneShotArgs_, modifiers, *dropped, context_.pathStyle);
+        oneShotArgs_ = ComposeOneShotArgs(oneShotArgs_, hasOneShotArgs_, modifiers, *dropped,
+                                          context_.pathStyle);
         hasOneShotArgs_ = true;
     }
     RefreshArgumentLabel();

@@ -24,7 +24,7 @@ namespace velmora {
 // the blanks at its ends percent-encoded, and decoded again on reading. Every other value is
 // written unchanged, so files stay readable and editable by hand.
 class IniDocument {
-public:
+  public:
     static constexpr std::string_view kEscapedValuePrefix = "%velmora-escaped%";
 
     IniDocument() = default;
@@ -53,7 +53,7 @@ public:
     static std::string EncodeValue(std::string_view value);
     static std::string DecodeValue(std::string_view stored);
 
-private:
+  private:
     // Lines are spans of text_, which holds the parsed text followed by every line written
     // since; parsing a large file then costs no allocation per line.
     struct Line {
@@ -91,7 +91,7 @@ private:
         // when it would be more than half full.
         void Insert(Slot slot);
 
-    private:
+      private:
         void Rebuild();
     };
 
@@ -110,7 +110,9 @@ private:
     // Indexes a key line unless the name is indexed already; false then.
     bool IndexKey(Section& section, std::string_view key, std::size_t line);
 
-    std::string_view TextOf(const Line& line) const { return std::string_view(text_).substr(line.offset, line.length); }
+    std::string_view TextOf(const Line& line) const {
+        return std::string_view(text_).substr(line.offset, line.length);
+    }
     std::string_view KeyName(const Line& line) const;
     Section* FindSection(std::string_view section);
     const Section* FindSection(std::string_view section) const;

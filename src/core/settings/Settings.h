@@ -11,9 +11,9 @@ inline constexpr int kMaxItemCount = 10000;
 // run. Loaded and bounded from the settings file, changed by the settings dialog, read by the
 // panel and its timer.
 struct Settings {
-    std::int32_t WindowPosition = 0;  // 0 top right, 1 bottom right, 2 top left, 3 bottom left
-    std::int32_t CapturePixel = 10;   // trigger strip thickness in pixels
-    std::int32_t WindowWidth = 0;     // 0 x1, 1 x1.5, 2 x2, 3 x2.5, 4 x3
+    std::int32_t WindowPosition = 0;   // 0 top right, 1 bottom right, 2 top left, 3 bottom left
+    std::int32_t CapturePixel = 10;    // trigger strip thickness in pixels
+    std::int32_t WindowWidth = 0;      // 0 x1, 1 x1.5, 2 x2, 3 x2.5, 4 x3
     std::int32_t LoadedItemCount = 0;  // items read at start-up; bounds the stale-key deletion
 };
 

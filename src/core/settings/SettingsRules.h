@@ -29,7 +29,8 @@ std::int32_t ReadCapturePixel(const std::string& stored, double halfScreenWidthP
 LoadedSettings ReadSettings(const IniDocument& doc, double halfScreenWidthPx);
 
 // Applies the save's sequence of key writes and stale-key deletions to the document.
-void WriteSettings(IniDocument& doc, const Settings& settings, const std::vector<StoredItem>& items);
+void WriteSettings(IniDocument& doc, const Settings& settings,
+                   const std::vector<StoredItem>& items);
 
 std::string ItemNameKey(int index);
 std::string ItemPathKey(int index);

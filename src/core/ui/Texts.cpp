@@ -35,14 +35,21 @@ std::string AlreadyRunningMessage(std::string_view path) {
 
 std::string FileErrorReason(FileError kind, std::string_view systemText) {
     switch (kind) {
-        case FileError::NotFound: return "ファイルまたはフォルダーが見つかりません。";
-        case FileError::PermissionDenied: return "アクセスが拒否されました。";
-        case FileError::ReadOnlyFileSystem: return "読み取り専用のファイルシステムです。";
-        case FileError::DiskFull: return "ディスクの空き容量が足りません。";
-        case FileError::TooLarge: return "ファイルが大きすぎます。";
-        case FileError::NotAFile: return "ファイルではありません（フォルダーなどです）。";
+        case FileError::NotFound:
+            return "ファイルまたはフォルダーが見つかりません。";
+        case FileError::PermissionDenied:
+            return "アクセスが拒否されました。";
+        case FileError::ReadOnlyFileSystem:
+            return "読み取り専用のファイルシステムです。";
+        case FileError::DiskFull:
+            return "ディスクの空き容量が足りません。";
+        case FileError::TooLarge:
+            return "ファイルが大きすぎます。";
+        case FileError::NotAFile:
+            return "ファイルではありません（フォルダーなどです）。";
         case FileError::None:
-        case FileError::Other: break;
+        case FileError::Other:
+            break;
     }
     return std::string(systemText);
 }
