@@ -56,7 +56,9 @@ PanelWindow::PanelWindow(QWidget* parent)
     });
     connect(&timer_, &QTimer::timeout, this, [this] {
         if (tick) tick();
-        if (docked_ && isVisible()) docked_->KeepAbove(static_cast<std::uintptr_t>(winId()));
+        // Not over a message or dialog of ours, which the panel goes below.
+        if (docked_ && isVisible() && QApplication::activeModalWidget() == nullptr)
+            docked_->KeepAbove(static_cast<std::uintptr_t>(winId()));
     });
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         docked_ = std::make_unique<platform::DockedWindow>();

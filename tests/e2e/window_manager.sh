@@ -3,8 +3,8 @@
 # at the top and the bottom of the screen: the panel lands exactly in its corner, no taskbar or
 # pager lists it, it belongs to every workspace, it appears without taking the keyboard focus,
 # a click gives it the focus and the keys reach the list, the focus goes back when it hides, a
-# window opening over it does not stay above it, its own dialogs come above it, and files
-# dragged from another program drop onto it.
+# window opening over it does not stay above it, its own dialogs and messages come above it, and
+# files dragged from another program drop onto it.
 # xfwm4 reads its settings over D-Bus: run that case under dbus-run-session.
 . "$(dirname "$0")/lib.sh"
 wm_name=${1:?window manager: openbox or xfwm4}
@@ -139,16 +139,41 @@ grep -qx "ItemPath2=$WORK/notes.txt" "$SETTINGS" && ! grep -q 'ItemName3=' "$SET
 ok "$wm_name: Delete and Alt+Down edited the list, a dropped file was added, the exit button saved it"
 
 # A bottom corner, over the bottom strut.
-printf '[Config]\nWindowPosition=1\n' >"$SETTINGS"
-start_app
+# A bottom corner, over the bottom strut; at 1.5x and three times as wide (778 pixels), so that a
+# message in the middle of the screen overlaps it; the list full.
+{
+    printf '[Config]\nWindowPosition=1\nWindowWidth=4\n[Item]\n'
+    seq 0 9999 | awk '{printf "ItemName%d=item %d\nItemPath%d=/bin/true\n", $1, $1, $1}'
+} >"$SETTINGS"
+QT_SCALE_FACTOR=1.5 start_app
 summon_panel $((SCREEN_W - 2)) 300
-[ "$PX $PY" = "$((SCREEN_W - 173)) $((SCREEN_H - 449))" ] ||
-    fail "the panel is at $PX $PY, not in the bottom-right corner"
-stop_app TERM
+[ "$PX $PY" = "$((SCREEN_W - PW)) $((SCREEN_H - PH))" ] && [ "$PW" -gt 700 ] ||
+    fail "the panel is at $PX $PY ${PW}x$PH, not in the bottom-right corner"
 ok "$wm_name: exactly in the bottom corner over the bottom strut"
+
+# A message that comes up while the panel shows (no room for a separator in a full list) comes
+# above it and stays there while the panel's timer goes on ticking.
+click_panel 195 48 # "空白(&S)" at 1.5x
+wait_for 5 "the message" visible_window "処理中断"
+MESSAGE=$(visible_window "処理中断")
+wait_for 5 "the window manager's frame" sh -c "xwininfo -tree -id $MESSAGE | grep -q 'Parent window id: .*(has no name)'"
+read -r MX _ MW _ < <(geometry_of "$MESSAGE")
+[ $((MX + MW)) -gt "$PX" ] || fail "the message (x $MX, $MW wide) does not overlap the panel at $PX"
+wait_for 5 "the message above the panel" above "$MESSAGE" "$PANEL"
+end=$(($(date +%s%N) + 1500000000)) # six ticks of the panel's timer
+while [ "$(date +%s%N)" -lt "$end" ]; do
+    panel_visible || fail "the panel hid under the message"
+    above "$MESSAGE" "$PANEL" || fail "the panel came over the message"
+    sleep 0.1
+done
+xdotool key Return
+wait_for 5 "the message to close" sh -c '! xdotool search --onlyvisible --name "^処理中断\$"'
+stop_app TERM
+ok "$wm_name: a message stays above the panel"
 
 # At 2x on this 1280x800 screen the panel (898 pixels) is taller than the screen: in a bottom
 # corner its top row, with "終了(&E)" and "設定(&C)", stays on the screen.
+printf '[Config]\nWindowPosition=1\n' >"$SETTINGS"
 (cd "$WORK/app" && QT_SCALE_FACTOR=2 exec ./Velmora >"$WORK/app2x.log" 2>&1) &
 APP_PID=$!
 wait_ready
