@@ -28,6 +28,9 @@ window_of() {
     printf -v "$2" '%s' "${id%%$'\n'*}"
 }
 
+has_focus() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
+framed() { xwininfo -tree -id "$1" | grep -q 'Parent window id: .*(has no name)'; }
+
 # A window standing for the desktop's panels (27 pixels at the top, 30 at the bottom, reserved
 # as struts) and for the window being worked in: it has the keyboard focus.
 "$VELMORA_DRAG_SOURCE" 300 300 --text desk >/dev/null 2>&1 &
@@ -39,7 +42,7 @@ xprop -id "$DESK" -f _NET_WM_STRUT 32c -set _NET_WM_STRUT "0,0,27,30"
 wait_for 10 "the struts to reserve the work area" \
     sh -c "xprop -root _NET_WORKAREA | grep -q ', 27, $SCREEN_W, $((SCREEN_H - 57))'"
 xdotool windowactivate --sync "$DESK" 2>/dev/null || true
-wait_for 5 "the desk window to have the focus" sh -c "[ \"\$(xdotool getwindowfocus)\" = $DESK ]"
+wait_for 5 "the desk window to have the focus" has_focus "$DESK"
 
 prepare_app <<'EOF'
 [Config]
@@ -67,7 +70,7 @@ summon_panel $((SCREEN_W - 2)) 300
 [ "$PX $PY $PW $PH" = "$((SCREEN_W - 173)) 0 173 449" ] ||
     fail "the panel is at $PX $PY ${PW}x$PH, not in the top-right corner"
 check_unlisted "first showing"
-[ "$(xdotool getwindowfocus)" = "$DESK" ] || fail "the panel took the focus when it appeared"
+has_focus "$DESK" || fail "the panel took the focus when it appeared"
 screenshot "panel-$wm_name" "${PW}x${PH}+${PX}+${PY}"
 ok "$wm_name: exactly in the corner over the top strut, listed nowhere, focus left alone"
 
@@ -92,22 +95,21 @@ above() {
 DRAG_SOURCES+=($!)
 window_of $! COVER
 xdotool windowactivate "$COVER"
-wait_for 5 "the window manager's frame" sh -c "xwininfo -tree -id $COVER | grep -q 'Parent window id: .*(has no name)'"
+wait_for 5 "the window manager's frame" framed "$COVER"
 wait_for 5 "the panel to be above the new window" above "$PANEL" "$COVER"
 ok "$wm_name: a window opening over the panel stays below it"
 kill "${DRAG_SOURCES[-1]}"
-wait_for 5 "the focus to come back to the desk window" sh -c "[ \"\$(xdotool getwindowfocus)\" = $DESK ]"
+wait_for 5 "the focus to come back to the desk window" has_focus "$DESK"
 
 # Entries: the list starts about 46 pixels down, an entry is about 15 pixels high.
 click_panel 40 67 # "b"
-wait_for 5 "the click to give the panel the focus" sh -c "[ \"\$(xdotool getwindowfocus)\" = $PANEL ]"
+wait_for 5 "the click to give the panel the focus" has_focus "$PANEL"
 xdotool keydown alt key Down keyup alt
 click_panel 40 52 # "a"
 xdotool key Delete
 xdotool mousemove 640 400
 wait_for 5 "the panel to hide" panel_hidden
-wait_for 5 "the focus to go back to the desk window" \
-    sh -c "[ \"\$(xdotool getwindowfocus)\" = $DESK ]"
+wait_for 5 "the focus to go back to the desk window" has_focus "$DESK"
 ok "$wm_name: a click gives the panel the keys, hiding gives them back"
 
 xdotool set_desktop 1
@@ -121,7 +123,7 @@ ok "$wm_name: after a workspace switch the panel comes at the edge again"
 click_panel 130 12 # "設定(&C)"
 wait_for 5 "the settings dialog" visible_window "設定"
 DIALOG=$(visible_window "設定")
-wait_for 5 "the window manager's frame" sh -c "xwininfo -tree -id $DIALOG | grep -q 'Parent window id: .*(has no name)'"
+wait_for 5 "the window manager's frame" framed "$DIALOG"
 wait_for 5 "the settings dialog above the panel" above "$DIALOG" "$PANEL"
 xdotool key Escape
 wait_for 5 "the settings dialog to close" sh -c '! xdotool search --onlyvisible --name "^設定\$"'
@@ -156,7 +158,7 @@ ok "$wm_name: exactly in the bottom corner over the bottom strut"
 click_panel 195 48 # "空白(&S)" at 1.5x
 wait_for 5 "the message" visible_window "処理中断"
 MESSAGE=$(visible_window "処理中断")
-wait_for 5 "the window manager's frame" sh -c "xwininfo -tree -id $MESSAGE | grep -q 'Parent window id: .*(has no name)'"
+wait_for 5 "the window manager's frame" framed "$MESSAGE"
 read -r MX _ MW _ < <(geometry_of "$MESSAGE")
 [ $((MX + MW)) -gt "$PX" ] || fail "the message (x $MX, $MW wide) does not overlap the panel at $PX"
 wait_for 5 "the message above the panel" above "$MESSAGE" "$PANEL"
