@@ -3,6 +3,8 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace velmora::platform {
@@ -11,8 +13,7 @@ namespace velmora::platform {
 // the replies asked for arrive.
 struct DockedWindow::Impl {
     xcb_connection_t* connection = nullptr;
-    xcb_window_t focusBefore = XCB_NONE;
-    bool remembered = false;
+    std::optional<xcb_window_t> focusBefore;  // set by a click, until the panel hides
 };
 
 namespace {
@@ -56,18 +57,16 @@ void DockedWindow::RememberFocus(std::uintptr_t nativeWindow) {
         xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)};
     if (!focus || focus->focus == static_cast<xcb_window_t>(nativeWindow)) return;
     impl_->focusBefore = focus->focus;
-    impl_->remembered = true;
 }
 
 void DockedWindow::ReturnFocus(std::uintptr_t nativeWindow) {
     xcb_connection_t* c = impl_->connection;
-    if (c == nullptr || !impl_->remembered) return;
-    impl_->remembered = false;
+    if (c == nullptr || !impl_->focusBefore) return;
+    xcb_window_t target = *std::exchange(impl_->focusBefore, std::nullopt);
     const Freed<xcb_get_input_focus_reply_t> focus{
         xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)};
     // Focus moved on by itself (a dialog, a click elsewhere): it is not ours to hand back.
     if (!focus || focus->focus != static_cast<xcb_window_t>(nativeWindow)) return;
-    xcb_window_t target = impl_->focusBefore;
     if (target != XCB_NONE && target != XCB_INPUT_FOCUS_POINTER_ROOT) {
         const Freed<xcb_get_window_attributes_reply_t> attributes{
             xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, target), nullptr)};

@@ -15,6 +15,17 @@ add_separator_and_exit() {
     wait_exit
 }
 
+# Starts the program on a settings file with the one item "a", the pointer away from the edges.
+start_with_one_item() {
+    prepare_app <<'INI'
+[Item]
+ItemName0=a
+ItemPath0=/a
+INI
+    xdotool mousemove 640 400
+    start_app
+}
+
 check_survives() {  # check_survives <name> <python encoding> <byte-order mark in hex or "">
     local name=$1 encoding=$2 mark=$3
     python3 - "$SETTINGS" "$WORK/expected.ini" "$encoding" "$mark" <<'PY'
@@ -66,13 +77,7 @@ chmod 755 "$ro"
 ok "a settings file that cannot be saved is announced at start-up"
 
 # A second start on the same settings file ends and leaves the first one's edits alone.
-prepare_app <<'INI'
-[Item]
-ItemName0=a
-ItemPath0=/a
-INI
-xdotool mousemove 640 400
-start_app
+start_with_one_item
 first=$APP_PID
 (cd "$WORK/app" && exec ./Velmora >"$WORK/second.log" 2>&1) &
 APP_PID=$!
@@ -87,13 +92,7 @@ grep -qx 'ItemName1=--------------------' "$SETTINGS" || fail "the first instanc
 ok "a second start on the same file says so and ends; the first keeps its edits"
 
 # The X server goes away after an edit: the edit is saved all the same.
-prepare_app <<'INI'
-[Item]
-ItemName0=a
-ItemPath0=/a
-INI
-xdotool mousemove 640 400
-start_app
+start_with_one_item
 summon_panel $((SCREEN_W - 2)) 300
 xdotool mousemove $((PX + 40)) $((PY + 300)) click 1
 click_panel 130 32   # "空白(&S)"

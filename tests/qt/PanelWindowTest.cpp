@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "Fakes.h"
+#include "PanelFixture.h"
 #include "qt/ArgumentLabel.h"
 #include "qt/CompactTextLabel.h"
 #include "qt/ItemListWidget.h"
@@ -16,31 +17,6 @@ using namespace velmora;
 using namespace velmora::testing;
 
 namespace {
-
-struct Panel {
-    Settings settings;
-    FakeScreen screen;
-    FakeMessages messages;
-    FakeShell shell;
-    FakeDialogs dialogs;
-    PanelWindow form;
-    PanelLogic logic{settings,
-                     {form, form.listControl(), screen, form},
-                     {messages, shell, dialogs},
-                     {PathStyle::Posix, "/opt/velmora/", "Qt"}};
-
-    Panel() {
-        dialogs.timer = &form;
-        logic.Load();
-    }
-
-    void Add(const char* label, const char* target) { logic.AppendItem(label, target); }
-    QStringList Labels() const {
-        QStringList out;
-        for (int i = 0; i < form.list()->count(); ++i) out << form.list()->item(i)->text();
-        return out;
-    }
-};
 
 void Drop(QWidget* target, std::unique_ptr<QMimeData> mime,
           Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

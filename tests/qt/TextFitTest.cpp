@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "Fakes.h"
+#include "PanelFixture.h"
 #include "core/dialogs/AboutDialogLogic.h"
 #include "qt/AboutDialog.h"
 #include "qt/CompactTextLabel.h"
@@ -35,19 +36,9 @@ class TextFitTest : public QObject {
     Q_OBJECT
   private Q_SLOTS:
     void panelTextsFit() {
-        Settings settings;
-        FakeScreen screen;
-        FakeMessages messages;
-        FakeShell shell;
-        FakeDialogs dialogs;
-        PanelWindow form;
-        PanelLogic logic{settings,
-                         {form, form.listControl(), screen, form},
-                         {messages, shell, dialogs},
-                         {PathStyle::Posix, "/opt/velmora/", "Qt"}};
-        logic.Load();
-        QVERIFY2(form.keyHelpLabel()->TextFits(), "the key help does not fit");
-        CheckButtons(form);
+        Panel panel;
+        QVERIFY2(panel.form.keyHelpLabel()->TextFits(), "the key help does not fit");
+        CheckButtons(panel.form);
     }
 
     void aboutTextsFit() {
