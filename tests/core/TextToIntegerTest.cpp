@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cmath>
+#include <string>
+
 #include "core/settings/TextToInteger.h"
 
 using namespace velmora;
@@ -29,4 +33,31 @@ TEST(TextToInteger, RoundsHalfToEvenAndRefusesWhatDoesNotFit) {
     EXPECT_EQ(TextToInteger("9e9"), std::nullopt);
     EXPECT_EQ(TextToInteger("1e999"), std::nullopt);
     EXPECT_EQ(TextToInteger("abc"), 0);
+}
+
+// The toolkit switches the C library's numeric locale to the user's: a decimal comma there must
+// not change how "1.5" or "1,5" read.
+TEST(TextToInteger, ReadsTheSameUnderALocaleWithADecimalComma) {
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    const char* german = nullptr;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "German_Germany.1252", "deu"}) {
+        if (std::setlocale(LC_NUMERIC, name) != nullptr) {
+            german = name;
+            break;
+        }
+    }
+    ASSERT_NE(german, nullptr) << "no German locale here (the test setup generates de_DE.UTF-8)";
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
+    EXPECT_EQ(TextToInteger("1.5"), 2);
+    EXPECT_EQ(TextToInteger("1,5"), 1);
+    EXPECT_DOUBLE_EQ(LenientNumber("-2.25e1"), -22.5);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(LenientNumber, NumbersPastADoubleAreInfiniteOrZero) {
+    EXPECT_EQ(LenientNumber("1e999"), HUGE_VAL);
+    EXPECT_EQ(LenientNumber("-1e999"), -HUGE_VAL);
+    EXPECT_EQ(LenientNumber("1e-999"), 0.0);
+    EXPECT_EQ(LenientNumber("0.000001e-400"), 0.0);
+    EXPECT_EQ(LenientNumber(std::string(400, '9')), HUGE_VAL);
 }

@@ -1,8 +1,9 @@
 #include "core/settings/TextToInteger.h"
 
+#include <algorithm>
 #include <cfenv>
+#include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
@@ -28,6 +29,35 @@ double ReadRadix(const std::string& s, std::size_t pos, int radix) {
         value = value * radix + digit;
     }
     return value;
+}
+
+// The C library's strtod follows LC_NUMERIC, which the toolkit sets from the user's locale: under a
+// locale with a decimal comma it would stop at the point. from_chars reads the same everywhere.
+double ReadDecimal(std::string_view number, bool negative) {
+    if (!number.empty() && number[0] == '+') number.remove_prefix(1);
+    double value = 0;
+    const std::from_chars_result read =
+        std::from_chars(number.data(), number.data() + number.size(), value);
+    if (read.ec != std::errc::result_out_of_range) return value;
+    // Too large or too small for a double: infinity or zero, as strtod gives. The decimal
+    // exponent of the first significant digit tells which.
+    const std::size_t point =
+        std::min({number.find('.'), number.find_first_of("eE"), number.size()});
+    const std::size_t first = number.find_first_of("123456789");
+    long long magnitude = first < point ? static_cast<long long>(point - first) - 1
+                                        : -static_cast<long long>(first - point);
+    const std::size_t e = number.find_first_of("eE");
+    if (e != std::string_view::npos) {
+        long long exponent = 0;
+        const bool minus = number[e + 1] == '-';
+        for (std::size_t k = e + 1; k < number.size(); ++k) {
+            if (IsDigit(number[k]))
+                exponent = std::min(exponent * 10 + (number[k] - '0'), 1000000LL);
+        }
+        magnitude += minus ? -exponent : exponent;
+    }
+    const double result = magnitude > 0 ? HUGE_VAL : 0.0;
+    return negative ? -result : result;
 }
 
 }  // namespace
@@ -66,8 +96,7 @@ double LenientNumber(std::string_view text) {
             end = k;
         }
     }
-    const std::string number = s.substr(0, end);
-    return std::strtod(number.c_str(), nullptr);
+    return ReadDecimal(std::string_view(s).substr(0, end), s[0] == '-');
 }
 
 double RoundHalfEven(double value) {
