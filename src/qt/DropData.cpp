@@ -8,12 +8,14 @@ namespace velmora {
 DropData ReadDrop(const QMimeData* mime) {
     DropData data;
     if (mime == nullptr) return data;
+    data.offersFiles = mime->hasUrls();
     if (mime->hasUrls()) {
         for (const QUrl& url : mime->urls()) {
             if (url.isLocalFile()) data.files.push_back(url.toLocalFile().toStdString());
         }
     }
     if (mime->hasText()) data.text = mime->text().toStdString();
+    ForgetFileUrlText(data);
     return data;
 }
 

@@ -57,6 +57,7 @@ DropData ReadDataObject(IDataObject* data) {
             ::GlobalUnlock(text.global());
         }
     }
+    ForgetFileUrlText(drop);
     return drop;
 }
 

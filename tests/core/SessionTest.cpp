@@ -129,8 +129,8 @@ TEST(Session, TimerTicksAndDropsReachThePanelBehaviour) {
     EXPECT_TRUE(f.panel.visible);
     EXPECT_DOUBLE_EQ(f.panel.left, 1920 * 15 - 2595);
     DropData fileDrop;
+    fileDrop.offersFiles = true;
     fileDrop.files = {"/home/me/tool.sh"};
-    fileDrop.text = "file:///home/me/tool.sh";
     f.list1.events.drop(fileDrop);
     ASSERT_EQ(f.list1.Count(), 1);
     EXPECT_EQ(f.list1.Text(0), "tool.sh");

@@ -27,12 +27,26 @@ TEST(Twips, LayoutsBecomePixelsAtTheScreensDpi) {
     EXPECT_DOUBLE_EQ(exit.top, 60);
 }
 
-TEST(DropRule, LocalFilesWinOverTextAndAnOfferedEmptyListArmsNothingButIsAList) {
+TEST(DropRule, TextBeforeFilesButAFileDragsUrlTextIsAFileList) {
     DropData both;
-    both.files = {"/a b.txt"};
-    both.text = "file:///a%20b.txt";
+    both.offersFiles = true;
+    both.files = {"/a b.txt", "/c"};
+    both.text = "file:///a%20b.txt\r\nfile:///c\n";
+    ForgetFileUrlText(both);
     ASSERT_TRUE(ReadDroppedContent(both));
-    EXPECT_EQ(std::get<DroppedFiles>(*ReadDroppedContent(both)), (DroppedFiles{"/a b.txt"}));
+    EXPECT_EQ(std::get<DroppedFiles>(*ReadDroppedContent(both)), (DroppedFiles{"/a b.txt", "/c"}));
+    // A drop offering files and a text of the user's: the text first.
+    DropData mixed;
+    mixed.offersFiles = true;
+    mixed.files = {"/a"};
+    mixed.text = "file:///a\nhello";
+    ForgetFileUrlText(mixed);
+    EXPECT_EQ(std::get<DroppedText>(*ReadDroppedContent(mixed)), "file:///a\nhello");
+    // URL-looking text without a file list stays text, and an empty text is a text.
+    DropData urlText;
+    urlText.text = "file:///etc/hosts";
+    ForgetFileUrlText(urlText);
+    EXPECT_EQ(std::get<DroppedText>(*ReadDroppedContent(urlText)), "file:///etc/hosts");
     DropData text;
     text.text = "";
     EXPECT_EQ(std::get<DroppedText>(*ReadDroppedContent(text)), "");

@@ -8,18 +8,21 @@
 
 namespace velmora {
 
-// A drop as the front end finds it: the local file names it carries (in the drop's order) and
-// the text it offers, if any.
+// A drop as the front end finds it: whether it offers a file list, the local file names it
+// carries (in the drop's order) and the text it offers, if any.
 struct DropData {
     bool offersFiles = false;
     std::vector<std::string> files;
     std::optional<std::string> text;
 };
 
-// What the panel takes from a drop. Local files win over text: X11 file drags (and Wine's
-// drops from them) offer the file URLs as plain text as well, which must not turn a file drop
-// into a text drop. Only a drop without files is a text; an offered but empty file list is an
-// empty list of names.
+// X11 file drags (and Wine's drops from them) offer their file URLs as plain text too, one per
+// line. Such a text is not the user's text: a drop that offers files and whose text holds nothing
+// but file URLs is a file list. The front ends call this where they read a drop.
+void ForgetFileUrlText(DropData& data);
+
+// What the panel takes from a drop: a text before a file list. An offered but empty file list is
+// an empty list of names.
 std::optional<DroppedContent> ReadDroppedContent(const DropData& data);
 
 }  // namespace velmora
