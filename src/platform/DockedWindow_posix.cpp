@@ -35,6 +35,14 @@ bool Overlap(const xcb_get_geometry_reply_t& a, const xcb_get_geometry_reply_t& 
            a.y < b.y + b.height + 2 * b.border_width && b.y < a.y + a.height + 2 * a.border_width;
 }
 
+// Nothing selects events on the connection, but every client gets MappingNotify (a keyboard
+// layout switch, a keyboard plugged in): read them so that they do not pile up for ever.
+xcb_connection_t* Drained(xcb_connection_t* c) {
+    if (c == nullptr) return c;
+    while (xcb_generic_event_t* event = xcb_poll_for_event(c)) std::free(event);
+    return c;
+}
+
 }  // namespace
 
 DockedWindow::DockedWindow() : impl_(std::make_unique<Impl>()) {
@@ -51,7 +59,7 @@ DockedWindow::~DockedWindow() {
 }
 
 void DockedWindow::RememberFocus(std::uintptr_t nativeWindow) {
-    xcb_connection_t* c = impl_->connection;
+    xcb_connection_t* c = Drained(impl_->connection);
     if (c == nullptr) return;
     const Freed<xcb_get_input_focus_reply_t> focus{
         xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr)};
@@ -60,7 +68,7 @@ void DockedWindow::RememberFocus(std::uintptr_t nativeWindow) {
 }
 
 void DockedWindow::ReturnFocus(std::uintptr_t nativeWindow) {
-    xcb_connection_t* c = impl_->connection;
+    xcb_connection_t* c = Drained(impl_->connection);
     if (c == nullptr || !impl_->focusBefore) return;
     xcb_window_t target = *std::exchange(impl_->focusBefore, std::nullopt);
     const Freed<xcb_get_input_focus_reply_t> focus{
@@ -79,7 +87,7 @@ void DockedWindow::ReturnFocus(std::uintptr_t nativeWindow) {
 }
 
 void DockedWindow::KeepAbove(std::uintptr_t nativeWindow) {
-    xcb_connection_t* c = impl_->connection;
+    xcb_connection_t* c = Drained(impl_->connection);
     if (c == nullptr) return;
     const auto window = static_cast<xcb_window_t>(nativeWindow);
     const Freed<xcb_get_geometry_reply_t> own{
@@ -100,26 +108,29 @@ void DockedWindow::KeepAbove(std::uintptr_t nativeWindow) {
         attributeCookies.push_back(xcb_get_window_attributes(c, children[i]));
         geometryCookies.push_back(xcb_get_geometry(c, children[i]));
     }
-    bool covered = false;
+    // The topmost managed window over the panel: the panel goes just above it, not to the very
+    // top, where a locker's window may be.
+    xcb_window_t covering = XCB_NONE;
     for (std::size_t i = 0; i < attributeCookies.size(); ++i) {
         const Freed<xcb_get_window_attributes_reply_t> attributes{
             xcb_get_window_attributes_reply(c, attributeCookies[i], nullptr)};
         const Freed<xcb_get_geometry_reply_t> geometry{
             xcb_get_geometry_reply(c, geometryCookies[i], nullptr)};
         // Menus, tooltips and drag images are override-redirect too, and rightly on top.
-        covered =
-            covered || (attributes && geometry && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
-                        attributes->override_redirect == 0 && Overlap(*own.reply, *geometry.reply));
+        if (attributes && geometry && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
+            attributes->override_redirect == 0 && Overlap(*own.reply, *geometry.reply))
+            covering = children[index + 1 + static_cast<int>(i)];
     }
-    if (!covered) return;
-    const std::uint32_t above = XCB_STACK_MODE_ABOVE;
-    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+    if (covering == XCB_NONE) return;
+    const std::uint32_t values[] = {covering, XCB_STACK_MODE_ABOVE};
+    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE,
+                         values);
     // A round trip: the panel is on top when this returns.
     std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
 void DockedWindow::StayBelow(std::uintptr_t nativeWindow, std::uintptr_t nativeOther) {
-    xcb_connection_t* c = impl_->connection;
+    xcb_connection_t* c = Drained(impl_->connection);
     if (c == nullptr) return;
     // The other window's ancestor among the root's children: its frame, if it has one.
     auto top = static_cast<xcb_window_t>(nativeOther);

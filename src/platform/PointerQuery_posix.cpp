@@ -39,6 +39,9 @@ std::optional<std::pair<int, int>> PointerQuery::Position() {
     if (reply == nullptr) return std::nullopt;
     const std::pair<int, int> position{reply->root_x, reply->root_y};
     std::free(reply);
+    // Nothing selects events here, but every client gets MappingNotify (a keyboard layout
+    // switch, a keyboard plugged in): read them so that they do not pile up for ever.
+    while (xcb_generic_event_t* event = xcb_poll_for_event(impl_->connection)) std::free(event);
     return position;
 }
 

@@ -4,7 +4,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "core/panel/Geometry.h"
 #include "platform/PointerQuery.h"
+#include "platform/ScreenLock.h"
 #include "qt/QtTwips.h"
 
 namespace velmora {
@@ -19,6 +21,7 @@ QRect PrimaryGeometry() {
 QtScreen::QtScreen() {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         pointer_ = std::make_unique<platform::PointerQuery>();
+        lock_ = std::make_unique<platform::ScreenLock>();
     }
 }
 
@@ -35,15 +38,19 @@ std::pair<int, int> QtScreen::CursorPos() const {
     if (pointer_) {
         if (const auto position = pointer_->Position()) {
             // The X server counts device pixels; the toolkit's screen geometry is in logical ones.
-            const QScreen* screen = QGuiApplication::primaryScreen();
-            const double ratio = screen == nullptr ? 1.0 : screen->devicePixelRatio();
-            if (ratio == 1.0) return *position;
-            return {static_cast<int>(position->first / ratio),
-                    static_cast<int>(position->second / ratio)};
+            std::vector<Monitor> monitors;
+            for (const QScreen* screen : QGuiApplication::screens()) {
+                const QRect g = screen->geometry();
+                monitors.push_back(
+                    {{g.x(), g.y(), g.width(), g.height()}, screen->devicePixelRatio()});
+            }
+            return DeviceToLogical(*position, monitors);
         }
     }
     const QPoint p = QCursor::pos();
     return {p.x(), p.y()};
 }
+
+bool QtScreen::Locked() const { return lock_ && lock_->Locked(); }
 
 }  // namespace velmora

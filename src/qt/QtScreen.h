@@ -6,7 +6,8 @@
 
 namespace velmora::platform {
 class PointerQuery;
-}
+class ScreenLock;
+}  // namespace velmora::platform
 
 namespace velmora {
 
@@ -23,10 +24,13 @@ class QtScreen : public IScreen {
     double TwipsPerPixelX() const override;
     double TwipsPerPixelY() const override;
     std::pair<int, int> CursorPos() const override;
+    bool Locked() const override;
 
   private:
-    // On the X11 back end the pointer is asked for directly; elsewhere through the toolkit.
+    // On the X11 back end the pointer and the lock are asked for directly; elsewhere the
+    // toolkit's pointer is used and the screen counts as unlocked.
     std::unique_ptr<platform::PointerQuery> pointer_;
+    std::unique_ptr<platform::ScreenLock> lock_;
 };
 
 }  // namespace velmora

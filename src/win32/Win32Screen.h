@@ -14,6 +14,8 @@ class Win32Screen : public IScreen {
     double TwipsPerPixelX() const override;
     double TwipsPerPixelY() const override;
     std::pair<int, int> CursorPos() const override;
+    // Windows shows its lock screen on a desktop of its own, where no window of ours appears.
+    bool Locked() const override { return false; }
 };
 
 }  // namespace velmora::win32

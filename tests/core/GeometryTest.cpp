@@ -84,3 +84,40 @@ TEST(Geometry, LoadStepCapturesDesignWidthsAndTexts) {
     EXPECT_EQ(f.panel.argumentToolTip,
               "ここにファイルやテキストをドラッグ＆ドロップすると、次回だけの引数に出来ます。");
 }
+
+TEST(Geometry, DevicePixelsMapAroundEachMonitorsOwnOrigin) {
+    // Ratio 2: a 1280-pixel monitor on the left and the primary one right of it, whose logical
+    // geometry starts at its device origin (1280) and is 640 x 400.
+    const std::vector<Monitor> monitors = {{{1280, 0, 640, 400}, 2}, {{0, 0, 640, 400}, 2}};
+    EXPECT_EQ(DeviceToLogical({2559, 799}, monitors), (std::pair{1919, 399}));  // last column
+    EXPECT_EQ(DeviceToLogical({2558, 10}, monitors), (std::pair{1919, 5}));
+    EXPECT_EQ(DeviceToLogical({1280, 0}, monitors), (std::pair{1280, 0}));
+    EXPECT_EQ(DeviceToLogical({1279, 0}, monitors), (std::pair{639, 0}));  // the other monitor
+    // Ratio 1 and no monitor at all leave the point alone.
+    EXPECT_EQ(DeviceToLogical({700, 5}, {{{0, 0, 1280, 800}, 1}}), (std::pair{700, 5}));
+    EXPECT_EQ(DeviceToLogical({700, 5}, {}), (std::pair{700, 5}));
+}
+
+TEST(Geometry, DialogsGoCentredUnlessThatCoversThePanel) {
+    const PixelRect screen{0, 0, 1280, 800};
+    // A narrow panel leaves the centre free.
+    EXPECT_EQ(DialogPlacement(screen, PixelRect{1107, 0, 173, 449}, 400, 200, 8),
+              (std::pair{440, 300}));
+    EXPECT_EQ(DialogPlacement(screen, std::nullopt, 400, 200, 8), (std::pair{440, 300}));
+    // A 519-pixel panel on the right: centred in the 761 pixels left of it.
+    EXPECT_EQ(DialogPlacement(screen, PixelRect{761, 0, 519, 449}, 400, 200, 8),
+              (std::pair{180, 300}));
+    // On the left: centred in the band right of it.
+    EXPECT_EQ(DialogPlacement(screen, PixelRect{0, 351, 519, 449}, 400, 200, 8),
+              (std::pair{519 + 180, 300}));
+    // Just fits the band; too wide for it: against the screen's edge, never off it.
+    EXPECT_EQ(DialogPlacement(screen, PixelRect{600, 0, 680, 449}, 560, 200, 8),
+              (std::pair{20, 300}));
+    EXPECT_EQ(DialogPlacement(screen, PixelRect{600, 0, 680, 449}, 590, 200, 8),
+              (std::pair{2, 300}));
+    EXPECT_EQ(DialogPlacement(screen, PixelRect{502, 0, 778, 449}, 560, 200, 8),
+              (std::pair{0, 300}));
+    // The primary screen elsewhere among the monitors.
+    EXPECT_EQ(DialogPlacement({1280, 0, 1280, 800}, PixelRect{2041, 0, 519, 449}, 400, 200, 8),
+              (std::pair{1280 + 180, 300}));
+}

@@ -278,6 +278,7 @@ TEST(Geometry, ThePanelGoesToThePrimaryScreensCornerWhereverThatScreenLies) {
     f.screen.widthTwips = 1280 * 15;
     f.screen.heightTwips = 800 * 15;
     f.screen.x = 2555;
+    f.screen.y = 300;  // within the screen's height, which starts at 100
     f.logic.Tick();
     EXPECT_TRUE(f.panel.visible);
     EXPECT_DOUBLE_EQ(f.panel.left, (2560 - 173) * 15);

@@ -12,6 +12,7 @@ TriggerInputs Hidden(int corner, int capture, int x, int y = 500) {
     in.cursorX = x;
     in.cursorY = y;
     in.screenWidth = 1920 * 15;
+    in.screenHeight = 1080 * 15;
     in.windowPosition = corner;
     in.capturePixel = capture;
     return in;
@@ -122,6 +123,7 @@ TEST(Trigger, TheStripRunsAlongThePrimaryScreensOwnEdgesBesideAnotherMonitor) {
     TriggerInputs in;
     in.screenLeft = 1280;
     in.screenWidth = 1280 * 15;
+    in.screenHeight = 800 * 15;
     in.capturePixel = 10;
     in.windowPosition = 0;
     for (const auto& [x, shows] :
@@ -135,4 +137,36 @@ TEST(Trigger, TheStripRunsAlongThePrimaryScreensOwnEdgesBesideAnotherMonitor) {
         in.cursorX = x;
         EXPECT_EQ(DecideTriggerAction(in) == TriggerAction::PlaceAndShow, shows) << x;
     }
+}
+
+TEST(Trigger, TheStripEndsWithThePrimaryScreenAboveOrBelowAnotherMonitor) {
+    // The primary screen 1920 x 600 at y 0, another monitor below it from y 600.
+    TriggerInputs in = Hidden(0, 10, 1915);
+    in.screenHeight = 600 * 15;
+    for (const auto& [y, shows] : {std::pair{0, true}, {599, true}, {600, false}, {1000, false}}) {
+        in.cursorY = y;
+        EXPECT_EQ(DecideTriggerAction(in) == TriggerAction::PlaceAndShow, shows) << y;
+    }
+    // The primary one below: from y 600 to 1199.
+    in.screenTop = 600;
+    for (const auto& [y, shows] :
+         {std::pair{599, false}, {600, true}, {1199, true}, {1200, false}}) {
+        in.cursorY = y;
+        EXPECT_EQ(DecideTriggerAction(in) == TriggerAction::PlaceAndShow, shows) << y;
+    }
+}
+
+TEST(Trigger, ALockedScreenIsAskedOnlyBeforeShowingAndKeepsThePanelHidden) {
+    velmora::testing::PanelFixture f;
+    f.screen.x = 100;
+    f.logic.Tick();
+    EXPECT_EQ(f.screen.lockQueries, 0);
+    f.screen.x = 1915;
+    f.screen.locked = true;
+    f.logic.Tick();
+    EXPECT_TRUE(f.panel.calls.empty());
+    EXPECT_EQ(f.screen.lockQueries, 1);
+    f.screen.locked = false;
+    f.logic.Tick();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
 }

@@ -11,10 +11,15 @@ VELMORA_XVFB_PID=
 APP_PID=
 
 DRAG_SOURCES=()
+HELPERS=() # window managers, session buses: ended with the test, with what they started
 
 cleanup() {
     [ -n "$APP_PID" ] && kill -KILL "$APP_PID" 2>/dev/null || true
     for pid in "${DRAG_SOURCES[@]}"; do kill "$pid" 2>/dev/null || true; done
+    for pid in "${HELPERS[@]}"; do
+        pkill -P "$pid" 2>/dev/null || true
+        kill "$pid" 2>/dev/null || true
+    done
     [ -n "$VELMORA_XVFB_PID" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null || true
     rm -rf "$WORK"
 }
@@ -39,6 +44,18 @@ wait_for() {
 start_display() {
     velmora_start_xvfb "$WORK" || fail "Xvfb did not start"
     export LC_ALL=C.UTF-8
+}
+
+# A session bus of the test's own, for desktops that need one. What it starts for them (KDE's
+# global shortcuts, say) runs on the test's display and writes to a log, not to the test's output,
+# whose end the test runner waits for.
+start_session_bus() {
+    local socket="$WORK/session-bus"
+    dbus-daemon --session --nofork --address="unix:path=$socket" >"$WORK/bus.log" 2>&1 &
+    HELPERS+=($!)
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$socket"
+    wait_for 10 "the session bus" test -S "$socket"
+    dbus-update-activation-environment DISPLAY QT_QPA_PLATFORM LC_ALL
 }
 
 # Copies the executable into $WORK/app (as VELMORA_APP_NAME, Velmora by default) and writes its
@@ -128,6 +145,15 @@ assert_stays_hidden() {
     done
 }
 
+# Watches for a while that the panel stays (under the pointer, say).
+assert_stays_visible() {
+    local end=$(($(date +%s%N) + $1 * 1000000))
+    while [ "$(date +%s%N)" -lt "$end" ]; do
+        panel_visible || fail "the panel hid under the pointer"
+        sleep 0.05
+    done
+}
+
 summon_panel() {
     xdotool mousemove "$1" "$2"
     wait_for 5 "the panel to appear" panel_visible
@@ -139,6 +165,28 @@ summon_panel() {
 click_panel() {
     xdotool mousemove $((PX + $1)) $((PY + $2))
     xdotool click "${3:-1}"
+}
+
+# The root window's child that holds a window: its window manager's frame, if it has one.
+root_child_of() {
+    local window info
+    window=$(printf '0x%x' "$1")
+    while info=$(xwininfo -tree -id "$window") && [[ "$info" != *"Parent window id: "*"(the root window)"* ]]; do
+        window=$(awk '/Parent window id:/ {print $4}' <<<"$info")
+    done
+    echo "$window"
+}
+
+# clear_of_panel WINDOW WHAT: the window, with its frame, lies on the screen and beside the panel
+# (PX, PW), never under it.
+clear_of_panel() {
+    local x y w h
+    read -r x y w h < <(xwininfo -id "$(root_child_of "$1")" |
+        awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+    [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$SCREEN_W" ] && [ $((y + h)) -le "$SCREEN_H" ] ||
+        fail "$2 at $x,$y ${w}x$h is not wholly on the screen"
+    [ $((x + w)) -le "$PX" ] || [ "$x" -ge $((PX + PW)) ] ||
+        fail "$2 at $x,$y ${w}x$h lies under the panel at $PX ($PW wide)"
 }
 
 screenshot() {

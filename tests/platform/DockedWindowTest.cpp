@@ -80,11 +80,12 @@ class DockedWindowTest : public ::testing::Test {
     DockedWindow docked_;
 };
 
-TEST_F(DockedWindowTest, ComesBackAboveAManagedWindowThatCoversIt) {
+TEST_F(DockedWindowTest, ComesBackJustAboveAManagedWindowThatCoversItNeverOverALocker) {
     const xcb_window_t program = Window(900, 100, 300, 200, false);
-    ASSERT_EQ(Stacking().back(), program);
+    const xcb_window_t locker = Window(0, 0, 1280, 800, true);  // a lock screen's window
+    ASSERT_EQ(Stacking().back(), locker);
     docked_.KeepAbove(panel_);
-    EXPECT_EQ(Stacking(), (std::vector<xcb_window_t>{program, panel_}));
+    EXPECT_EQ(Stacking(), (std::vector<xcb_window_t>{program, panel_, locker}));
 }
 
 TEST_F(DockedWindowTest, LeavesMenusAndWindowsElsewhereAbove) {
@@ -103,7 +104,7 @@ TEST_F(DockedWindowTest, GoesJustBelowTheProgramsOwnDialogAndItsFrame) {
     const xcb_window_t dialog = Window(5, 20, 490, 125, false, frame);
     const xcb_window_t message = Window(600, 400, 300, 100, false);
     docked_.KeepAbove(panel_);
-    ASSERT_EQ(Stacking().back(), panel_);
+    ASSERT_EQ(Stacking(), (std::vector<xcb_window_t>{below, frame, panel_, message}));
 
     docked_.StayBelow(panel_, dialog);
     EXPECT_EQ(Stacking(), (std::vector<xcb_window_t>{below, panel_, frame, message}));

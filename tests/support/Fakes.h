@@ -76,6 +76,8 @@ struct FakeScreen : IScreen {
     double leftTwips = 0, topTwips = 0, widthTwips = 1920 * 15, heightTwips = 1080 * 15, tppX = 15,
            tppY = 15;
     int x = 0, y = 0;
+    bool locked = false;
+    mutable int lockQueries = 0;
     double LeftTwips() const override { return leftTwips; }
     double TopTwips() const override { return topTwips; }
     double WidthTwips() const override { return widthTwips; }
@@ -83,6 +85,10 @@ struct FakeScreen : IScreen {
     double TwipsPerPixelX() const override { return tppX; }
     double TwipsPerPixelY() const override { return tppY; }
     std::pair<int, int> CursorPos() const override { return {x, y}; }
+    bool Locked() const override {
+        ++lockQueries;
+        return locked;
+    }
 };
 
 struct FakeTimer : ITimer {

@@ -1,6 +1,7 @@
 #include "core/panel/Geometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/settings/TextToInteger.h"
 
@@ -48,6 +49,62 @@ StretchedLayout StretchLayout(double actualWidth, std::int32_t baseWidth,
                               std::int32_t baseListWidth, double twipsPerPixelX) {
     const std::int32_t margin = CheckedInt32(static_cast<double>(baseWidth) - baseListWidth);
     return {actualWidth - margin, actualWidth - twipsPerPixelX};
+}
+
+namespace {
+
+bool Contains(const PixelRect& r, double x, double y) {
+    return r.left <= x && x < r.left + r.width && r.top <= y && y < r.top + r.height;
+}
+
+bool Overlap(const PixelRect& a, const PixelRect& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
+}
+
+}  // namespace
+
+std::pair<int, int> DeviceToLogical(std::pair<int, int> device,
+                                    const std::vector<Monitor>& monitors) {
+    if (monitors.empty()) return device;
+    const Monitor* on = &monitors.front();
+    for (const Monitor& m : monitors) {
+        const PixelRect deviceRect{m.logical.left, m.logical.top,
+                                   static_cast<int>(m.logical.width * m.ratio),
+                                   static_cast<int>(m.logical.height * m.ratio)};
+        if (Contains(deviceRect, device.first, device.second)) {
+            on = &m;
+            break;
+        }
+    }
+    const double ratio = on->ratio > 0 ? on->ratio : 1;
+    const auto map = [ratio](int value, int origin) {
+        return origin + static_cast<int>(std::floor((value - origin) / ratio));
+    };
+    return {map(device.first, on->logical.left), map(device.second, on->logical.top)};
+}
+
+std::pair<int, int> DialogPlacement(const PixelRect& screen, const std::optional<PixelRect>& panel,
+                                    int width, int height, int gap) {
+    const int top = screen.top + std::max(0, (screen.height - height) / 2);
+    const int centred = screen.left + (screen.width - width) / 2;
+    if (!panel || !Overlap({centred - gap, top, width + 2 * gap, height}, *panel)) {
+        return {centred, top};
+    }
+    const int screenRight = screen.left + screen.width;
+    const int leftBand = panel->left - screen.left;
+    const int rightBand = screenRight - (panel->left + panel->width);
+    int x = 0;
+    if (leftBand >= rightBand) {
+        // Centred in the band if it fits, else against the panel, but never off the screen.
+        x = std::min(screen.left + (leftBand - width) / 2, panel->left - gap - width);
+        x = std::max(x, screen.left);
+    } else {
+        const int bandLeft = panel->left + panel->width;
+        x = std::max(bandLeft + (rightBand - width) / 2, bandLeft + gap);
+        x = std::min(x, screenRight - width);
+    }
+    return {x, top};
 }
 
 }  // namespace velmora

@@ -101,7 +101,9 @@ void PanelLogic::Tick() {
     in.cursorX = x;
     in.cursorY = y;
     in.screenLeft = CheckedInt32(v_.screen.LeftTwips() / v_.screen.TwipsPerPixelX());
+    in.screenTop = CheckedInt32(v_.screen.TopTwips() / v_.screen.TwipsPerPixelY());
     in.screenWidth = v_.screen.WidthTwips();
+    in.screenHeight = v_.screen.HeightTwips();
     in.twipsPerPixelX = v_.screen.TwipsPerPixelX();
     in.twipsPerPixelY = v_.screen.TwipsPerPixelY();
     in.panelVisible = v_.panel.IsVisible();
@@ -113,7 +115,12 @@ void PanelLogic::Tick() {
     }
     in.windowPosition = settings_.WindowPosition;
     in.capturePixel = settings_.CapturePixel;
-    switch (DecideTriggerAction(in)) {
+    TriggerAction action = DecideTriggerAction(in);
+    // Nothing of ours over a locked screen. Asked only when about to show: finding out may
+    // take a few round trips to the window system.
+    if (action == TriggerAction::PlaceAndShow && v_.screen.Locked())
+        action = TriggerAction::Nothing;
+    switch (action) {
         case TriggerAction::PlaceAndShow:
             ChangeWindowPosition();
             v_.panel.Show();

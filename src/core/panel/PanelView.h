@@ -63,6 +63,8 @@ class IScreen {
     virtual double TwipsPerPixelY() const = 0;
     // Screen pixels.
     virtual std::pair<int, int> CursorPos() const = 0;
+    // The screen is locked or the screen saver is on: nothing of the program may show.
+    virtual bool Locked() const = 0;
 };
 
 // The panel's timer; it ticks every layout::panel::kTickIntervalMs while enabled.

@@ -21,7 +21,9 @@ TriggerAction DecideTriggerAction(const TriggerInputs& in) {
     const TriggerStrip strip =
         ComputeTriggerStrip(in.windowPosition, in.capturePixel, in.screenWidth, in.twipsPerPixelX);
     const std::int64_t stripX = static_cast<std::int64_t>(in.cursorX) - in.screenLeft;
-    const bool inStrip = strip.low <= stripX && stripX < strip.high;
+    const std::int64_t stripY = static_cast<std::int64_t>(in.cursorY) - in.screenTop;
+    const bool inStrip = strip.low <= stripX && stripX < strip.high && 0 <= stripY &&
+                         stripY < CheckedInt32(in.screenHeight / in.twipsPerPixelY);
     if (inStrip) return in.panelVisible ? TriggerAction::Nothing : TriggerAction::PlaceAndShow;
     if (!in.panelVisible) return TriggerAction::Nothing;
     const double left = in.panelLeft / in.twipsPerPixelX;

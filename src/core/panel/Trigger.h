@@ -14,7 +14,11 @@ struct TriggerInputs {
     // The primary screen's left edge in pixels: beside other monitors it need not be at 0, and
     // the strip runs along the primary screen's own edges.
     std::int32_t screenLeft = 0;
+    // Its top edge in pixels and its height: the strip runs along the primary screen's side
+    // only, not along a monitor above or below it.
+    std::int32_t screenTop = 0;
     double screenWidth = 0;
+    double screenHeight = 0;
     double twipsPerPixelX = 15;
     double twipsPerPixelY = 15;
     bool panelVisible = false;
