@@ -21,6 +21,10 @@
 #include "qt/QtMessageBox.h"
 #include "qt/QtScreen.h"
 
+// The icon lives in the front end's static library, from which the linker would drop it unless
+// something refers to it.
+static void LoadResources() { Q_INIT_RESOURCE(velmora); }
+
 namespace velmora {
 
 namespace {
@@ -57,8 +61,14 @@ struct RunningSession {
 int Main(int argc, char** argv, const MainOptions& options) {
     platform::PrepareProcess();
     PreferX11();
-    QApplication qtApp(argc, argv);
+    // The program takes no options: the toolkit gets the program's name alone, so that no
+    // argument (-platform, -style, -reverse, -session ...) changes or ends it.
+    char fallbackName[] = "Velmora";
+    int toolkitArgc = 1;
+    char* toolkitArgv[] = {argc > 0 && argv[0] != nullptr ? argv[0] : fallbackName, nullptr};
+    QApplication qtApp(toolkitArgc, toolkitArgv);
     QApplication::setQuitOnLastWindowClosed(false);
+    LoadResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/velmora.png")));
 
     const StartupEnvironment env = platform::CurrentStartupEnvironment("Qt " QT_VERSION_STR);

@@ -7,7 +7,7 @@ struct MainOptions {
     bool quitWhenIdle = false;
 };
 
-// The program's start-up. The command line is handed to the toolkit only; no option is read.
+// The program's start-up. No option is read, and the toolkit sees none either.
 int Main(int argc, char** argv, const MainOptions& options = {});
 
 }  // namespace velmora

@@ -1,7 +1,9 @@
 #include "qt/ModalDialog.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
+#include "qt/PlaceBesidePanel.h"
 #include "qt/QtTwips.h"
 
 namespace velmora {
@@ -26,6 +28,22 @@ QPushButton* ModalDialog::AddButton(int index, const char* caption, QWidget* par
     button->setDefault(index == keys_.enterButton);
     connect(button, &QPushButton::clicked, this, [this, index] { onButton_(index); });
     return button;
+}
+
+void ModalDialog::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (enter && plain && focused != nullptr && focused->isEnabled()) {
+        focused->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void ModalDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    PlaceBesidePanel(this);
 }
 
 void ModalDialog::CloseDialog() { done(QDialog::Accepted); }

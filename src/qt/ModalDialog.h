@@ -23,6 +23,10 @@ class ModalDialog : public QDialog {
     void reject() override;
 
   protected:
+    // Enter on a focused button clicks that button, as on Windows; elsewhere the Enter button.
+    void keyPressEvent(QKeyEvent* event) override;
+    // Placed clear of the panel before it maps.
+    void showEvent(QShowEvent* event) override;
     // A button of the layout's button index, forwarded to the handler; Enter presses the
     // layout's Enter button, if it has one.
     QPushButton* AddButton(int index, const char* caption, QWidget* parent, const TwipRect& place);

@@ -39,6 +39,9 @@ PanelWindow::PanelWindow(QWidget* parent)
                           Qt::BypassWindowManagerHint) {
     // Appearing under the pointer must not take the keyboard from the window being worked in.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Its tooltips (the armed one-shot arguments, an item's target) show on hover, though the
+    // panel rarely has the keyboard.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     // ...but a click on it does, which no window manager does for such a window.
     qApp->installEventFilter(this);
     setWindowTitle(QString());

@@ -20,13 +20,29 @@ INI
     ok "corner $corner: the panel appears in its corner"
     # Over the panel it stays; outside both panel and strip it goes.
     xdotool mousemove $((PX + 80)) $((PY + 200))
-    assert_stays_visible() {
-        local end=$(($(date +%s%N) + 600000000))
-        while [ "$(date +%s%N)" -lt "$end" ]; do panel_visible || fail "panel hid under the pointer"; sleep 0.05; done
-    }
-    assert_stays_visible
+    assert_stays_visible 600
     xdotool mousemove 640 400
     wait_for 5 "the panel to hide" panel_hidden
     ok "corner $corner: the panel hides when the pointer leaves"
     stop_app TERM
 done
+
+# Under a locale with a decimal comma, CapturePixel=1.5 still reads as 2 (1.5 rounds to even): the
+# strip is two pixels wide. And the argument label's tooltip shows on hover, without a click.
+prepare_app <<'INI'
+[Config]
+WindowPosition=0
+CapturePixel=1.5
+INI
+xdotool mousemove 640 400
+LC_ALL=de_DE.UTF-8 start_app
+grep -q 'LC_ALL=de_DE.UTF-8' "/proc/$APP_PID/environ" || fail "the locale did not reach the program"
+xdotool mousemove $((SCREEN_W - 3)) 300
+assert_stays_hidden 700
+summon_panel $((SCREEN_W - 2)) 300
+ok "de_DE.UTF-8: CapturePixel=1.5 makes a strip two pixels wide"
+tooltip_shown() { [ "$(xdotool search --onlyvisible --pid "$APP_PID" | wc -l)" -ge 2 ]; }
+xdotool mousemove $((PX + 40)) $((PY + 30)) mousemove $((PX + 42)) $((PY + 32))
+wait_for 5 "the argument label's tooltip" tooltip_shown
+ok "the argument label's tooltip shows on hover, the panel never clicked"
+stop_app TERM

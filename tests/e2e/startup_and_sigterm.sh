@@ -18,9 +18,9 @@ ItemName3=unread
 ItemPath3=/x
 INI
 xdotool mousemove 640 400
-start_app --ignored-option
+start_app --ignored-option -platform nosuch -reverse -style fusion
 assert_stays_hidden 1000
-ok "panel hidden after start-up"
+ok "panel hidden after start-up; options for the toolkit changed nothing"
 stop_app TERM
 expected='; kept by the save
 [Config]

@@ -170,6 +170,26 @@ class DialogsTest : public QObject {
         QCOMPARE(p.logic.List2().Text(0), std::string("/b c"));
     }
 
+    // Enter on a focused button clicks that button: a cancel never turns into an apply.
+    void enterClicksTheFocusedButton() {
+        Panel p;
+        p.logic.AppendItem("a", "/a");
+        WhenModalOpens<ItemDialog>([&](ItemDialog* d) {
+            Retype(d->labelBox(), "renamed");
+            d->abortButton()->setFocus();
+            QTest::keyClick(d->abortButton(), Qt::Key_Return);
+        });
+        p.EditItem(0);
+        QCOMPARE(p.form.list()->item(0)->text(), QString("a"));
+        WhenModalOpens<ItemDialog>([&](ItemDialog* d) {
+            d->duplicateButton()->setFocus();
+            QTest::keyClick(d->duplicateButton(), Qt::Key_Enter, Qt::KeypadModifier);
+        });
+        p.EditItem(0);
+        QCOMPARE(p.form.list()->count(), 2);
+        QCOMPARE(p.form.list()->item(1)->text(), QString("a"));
+    }
+
     void itemDialogValidatesLabelFirst() {
         Panel p;
         p.logic.AppendItem("a", "/a");

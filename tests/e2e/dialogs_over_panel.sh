@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# The program's dialogs and messages stay wholly visible and clickable while a wide panel shows,
+# under the window managers of the big desktops, which paint the panel (a window outside window
+# management) above every managed window when they composite:
+#   dialogs_over_panel.sh kwin_x11 | kwin_x11-nocompositing | mutter
+# Every window carries the program's icon.
+. "$(dirname "$0")/lib.sh"
+wm_name=${1:?window manager: kwin_x11, kwin_x11-nocompositing or mutter}
+start_display
+start_session_bus
+case $wm_name in
+    kwin_x11) kwin_x11 --no-kactivities >"$WORK/wm.log" 2>&1 & ;;
+    kwin_x11-nocompositing) KWIN_COMPOSE=N kwin_x11 --no-kactivities >"$WORK/wm.log" 2>&1 & ;;
+    mutter) mutter --x11 >"$WORK/wm.log" 2>&1 & ;;
+    *) fail "unknown window manager $wm_name" ;;
+esac
+HELPERS+=($!)
+wait_for 30 "the window manager" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+
+prepare_app < <(
+    printf '[Config]\nWindowPosition=0\nWindowWidth=4\n[Item]\n'
+    seq 0 9999 | awk '{printf "ItemName%d=item %d\nItemPath%d=/bin/true\n", $1, $1, $1}'
+)
+xdotool mousemove 640 400
+start_app
+summon_panel $((SCREEN_W - 2)) 300
+[ "$PW" -eq 519 ] || fail "the panel is $PW pixels wide, not three times 173"
+
+reparented() { [ "$(root_child_of "$1")" != "$(printf '0x%x' "$1")" ]; }
+has_icon() { xprop -id "$1" _NET_WM_ICON | grep -q 'Icon (48 x 48)'; }
+has_icon "$PANEL" || fail "the panel has no icon"
+
+# The item dialog of the first item: the new label typed, then its change button clicked.
+click_panel 40 52
+click_panel 40 52 3
+wait_for 5 "the item dialog" visible_window "情報変更"
+DIALOG=$(visible_window "情報変更")
+wait_for 5 "the dialog's frame" reparented "$DIALOG"
+clear_of_panel "$DIALOG" "the item dialog"
+has_icon "$DIALOG" || fail "the item dialog has no icon"
+xdotool type --delay 20 renamed
+xdotool mousemove --window "$DIALOG" 352 98 click 1 # "変更(&U)"
+wait_for 5 "the item dialog to close" sh -c '! xdotool search --onlyvisible --name "^情報変更\$"'
+ok "$wm_name: the item dialog opens clear of a wide panel, carries the icon, and its button takes the click"
+
+# No room for a separator in the full list: the message.
+click_panel 130 32 # "空白(&S)"
+wait_for 5 "the message" visible_window "処理中断"
+MESSAGE=$(visible_window "処理中断")
+wait_for 5 "the message's frame" reparented "$MESSAGE"
+clear_of_panel "$MESSAGE" "the message"
+xdotool key Return
+wait_for 5 "the message to close" sh -c '! xdotool search --onlyvisible --name "^処理中断\$"'
+ok "$wm_name: the message opens clear of the panel"
+
+click_panel 42 12 # "終了(&E)"
+wait_exit
+grep -qx 'ItemName0=renamed' "$SETTINGS" || { head -5 "$SETTINGS"; fail "the change button did not apply"; }
+ok "$wm_name: the change reached the settings file"
