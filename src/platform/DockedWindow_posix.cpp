@@ -43,6 +43,16 @@ xcb_connection_t* Drained(xcb_connection_t* c) {
     return c;
 }
 
+// A desktop's own panel that is not a managed window (icewm's taskbar, say): a thin strip along a
+// whole side of the screen. A locker covers the whole screen, menus and tooltips no whole side.
+bool EdgeStrip(const xcb_get_geometry_reply_t& g, const xcb_get_geometry_reply_t& screen) {
+    const int x = g.x, y = g.y, w = g.width, h = g.height;
+    const int sw = screen.width, sh = screen.height;
+    const bool across = x <= 0 && x + w >= sw && h * 4 < sh && (y <= 0 || y + h >= sh);
+    const bool along = y <= 0 && y + h >= sh && w * 4 < sw && (x <= 0 || x + w >= sw);
+    return across || along;
+}
+
 }  // namespace
 
 DockedWindow::DockedWindow() : impl_(std::make_unique<Impl>()) {
@@ -102,23 +112,28 @@ void DockedWindow::KeepAbove(std::uintptr_t nativeWindow) {
     int index = count - 1;
     while (index >= 0 && children[index] != window) --index;
     if (index < 0) return;
+    const xcb_get_geometry_cookie_t screenCookie = xcb_get_geometry(c, own->root);
     std::vector<xcb_get_window_attributes_cookie_t> attributeCookies;
     std::vector<xcb_get_geometry_cookie_t> geometryCookies;
     for (int i = index + 1; i < count; ++i) {
         attributeCookies.push_back(xcb_get_window_attributes(c, children[i]));
         geometryCookies.push_back(xcb_get_geometry(c, children[i]));
     }
-    // The topmost managed window over the panel: the panel goes just above it, not to the very
-    // top, where a locker's window may be.
+    const Freed<xcb_get_geometry_reply_t> screen{xcb_get_geometry_reply(c, screenCookie, nullptr)};
+    // The topmost window over the panel that it belongs above: the panel goes just above it, not
+    // to the very top, where a locker's window may be.
     xcb_window_t covering = XCB_NONE;
     for (std::size_t i = 0; i < attributeCookies.size(); ++i) {
         const Freed<xcb_get_window_attributes_reply_t> attributes{
             xcb_get_window_attributes_reply(c, attributeCookies[i], nullptr)};
         const Freed<xcb_get_geometry_reply_t> geometry{
             xcb_get_geometry_reply(c, geometryCookies[i], nullptr)};
-        // Menus, tooltips and drag images are override-redirect too, and rightly on top.
-        if (attributes && geometry && attributes->map_state == XCB_MAP_STATE_VIEWABLE &&
-            attributes->override_redirect == 0 && Overlap(*own.reply, *geometry.reply))
+        if (!attributes || !geometry || attributes->map_state != XCB_MAP_STATE_VIEWABLE ||
+            !Overlap(*own.reply, *geometry.reply))
+            continue;
+        // Menus, tooltips, drag images and lockers are override-redirect too, and rightly on top.
+        if (attributes->override_redirect == 0 ||
+            (screen && EdgeStrip(*geometry.reply, *screen.reply)))
             covering = children[index + 1 + static_cast<int>(i)];
     }
     if (covering == XCB_NONE) return;

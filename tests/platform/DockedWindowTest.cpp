@@ -88,6 +88,13 @@ TEST_F(DockedWindowTest, ComesBackJustAboveAManagedWindowThatCoversItNeverOverAL
     EXPECT_EQ(Stacking(), (std::vector<xcb_window_t>{program, panel_, locker}));
 }
 
+TEST_F(DockedWindowTest, ComesBackAboveADesktopPanelOutsideWindowManagement) {
+    const xcb_window_t taskbar = Window(0, 0, 1280, 26, true);  // icewm's, along the top
+    const xcb_window_t side = Window(1150, 0, 130, 800, true);  // along the right side
+    docked_.KeepAbove(panel_);
+    EXPECT_EQ(Stacking(), (std::vector<xcb_window_t>{taskbar, side, panel_}));
+}
+
 TEST_F(DockedWindowTest, LeavesMenusAndWindowsElsewhereAbove) {
     const xcb_window_t menu = Window(1050, 50, 100, 100, true);
     const xcb_window_t elsewhere = Window(0, 0, 400, 300, false);
