@@ -17,10 +17,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         NormalizePath(split.file, style);
         std::string twice = split.file;
         NormalizePath(twice, style);
-        // Normalising is idempotent, but for a lone separator pair: three separators keep their
-        // leading pair, and a pair of two characters is no UNC prefix and collapses.
+        // Normalising is idempotent, but for a lone separator pair (quoted or not): three
+        // separators keep their leading pair, and a pair of two characters is no UNC prefix and
+        // collapses.
         const std::string pair(2, style == PathStyle::Windows ? '\\' : '/');
-        Require(twice == split.file || split.file == pair);
+        Require(twice == split.file || split.file == pair || split.file == '"' + pair);
         const std::string directory = DeriveWorkingDirectory(split.file, style);
         Require(split.file.compare(0, directory.size(), directory) == 0);  // a prefix of the file
     }

@@ -13,7 +13,8 @@ std::string SystemShell::Open(const std::string& file, const std::string& parame
     const std::wstring wparams = Widen(parameters);
     const std::wstring wdir = Widen(WithoutInheritedQuote(workingDirectory));
     // The shell reports its own failures to the user; its answer is not examined.
-    ::ShellExecuteW(nullptr, L"", wfile.c_str(), parameters.empty() ? nullptr : wparams.c_str(),
+    // A null verb is the default verb: "open" for most files, and what starts a shortcut (.lnk).
+    ::ShellExecuteW(nullptr, nullptr, wfile.c_str(), parameters.empty() ? nullptr : wparams.c_str(),
                     wdir.c_str(), SW_SHOWNORMAL);
     return {};
 }

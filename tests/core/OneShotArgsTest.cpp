@@ -40,3 +40,15 @@ TEST(OneShotArgs, OnPosixEveryDroppedNameSplitsBackIntoOneArgumentUnchanged) {
         ComposeOneShotArgs(args, true, kCtrlMask, DroppedFiles{"/x/y'z"}, PathStyle::Posix);
     EXPECT_EQ(SplitCommandLine(extended).back(), "/x/y'z");
 }
+
+// cmd.exe runs .bat and .cmd items: a name with one of its special characters is quoted, so that
+// "a&calc.txt" stays one argument and runs nothing; a folder's trailing backslash is doubled so
+// that it does not swallow the closing quote.
+TEST(OneShotArgs, OnWindowsNamesWithCmdsSpecialCharactersAreQuoted) {
+    EXPECT_EQ(ComposeOneShotArgs("", false, 0,
+                                 DroppedFiles{R"(C:\a&calc.txt)", R"(C:\x^y(1);z=2!.txt)",
+                                              R"(C:\plain-name_1.txt)", R"(C:\it's,a+b.txt)"}),
+              R"("C:\a&calc.txt" "C:\x^y(1);z=2!.txt" C:\plain-name_1.txt "C:\it's,a+b.txt")");
+    EXPECT_EQ(ComposeOneShotArgs("", false, 0, DroppedFiles{R"(C:\My Docs\)", R"(C:\dir\)"}),
+              R"("C:\My Docs\\" C:\dir\)");
+}

@@ -1,5 +1,7 @@
 #include "core/launch/OneShotArgs.h"
 
+#include <string_view>
+
 namespace velmora {
 
 namespace {
@@ -7,12 +9,20 @@ namespace {
 // A dropped name as the launch will split it again into one argument, unchanged.
 void AppendName(std::string& out, const std::string& name, PathStyle style) {
     if (style == PathStyle::Windows) {
-        // The shell's rule on Windows: only a name with a space needs the double quotes.
-        if (name.find(' ') == std::string::npos) {
+        // Outside quotes, cmd.exe (which runs every .bat and .cmd) treats these specially, and
+        // all are legal in file names: a dropped "a&calc.txt" would run "calc.txt". A name holding
+        // one is quoted, its trailing backslashes doubled so that the closing quote stays one.
+        // Nothing makes "%" safe for cmd: it expands variables inside quotes too.
+        constexpr std::string_view kCmdSpecial = " \t&()[]{}^=;!'+,`~";
+        if (name.find_first_of(kCmdSpecial) == std::string::npos) {
             out += name;
-        } else {
-            out += '"' + name + '"';
+            return;
         }
+        const std::size_t trailing = name.size() - (name.find_last_not_of('\\') + 1);
+        out += '"';
+        out += name;
+        out.append(trailing, '\\');
+        out += '"';
         return;
     }
     // POSIX parameters are split with shell rules: blanks, quotes and backslashes would break a

@@ -22,7 +22,8 @@ using DroppedContent = std::variant<DroppedText, DroppedFiles>;
 // The argument text after a drop on the argument label. Ctrl alone on an armed argument
 // extends it (old text, a space, the new content); anything else starts afresh. Each dropped
 // file name arrives at the launched program as one argument, unchanged: on Windows a name
-// holding an ordinary space is enclosed in double quotes; on POSIX, where the launch splits
+// holding a space or a character cmd.exe treats specially is enclosed in double quotes; on
+// POSIX, where the launch splits
 // the text with shell rules, a name holding a blank, a quote or a backslash is single-quoted.
 std::string ComposeOneShotArgs(std::string_view current, bool armed, int modifiers,
                                const DroppedContent& dropped, PathStyle style = PathStyle::Windows);

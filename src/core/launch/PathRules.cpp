@@ -55,17 +55,21 @@ std::string LabelFromPath(std::string_view path, PathStyle style) {
 
 void NormalizePath(std::string& path, PathStyle style) {
     const char sep = Separator(style);
-    if (style == PathStyle::Windows) {
-        std::replace(path.begin(), path.end(), '/', '\\');
-    } else if (HasUrlScheme(path)) {
-        return;
-    }
-    const bool unc = path.size() > 2 && StartsWithPair(path, sep);
-    std::string out;
+    // The file of a quoted target keeps its opening quote, which hides neither a URL nor the
+    // separator pair of a network path behind it.
+    const std::size_t start = !path.empty() && path.front() == '"' ? 1 : 0;
+    if (HasUrlScheme(std::string_view(path).substr(start))) return;  // its query and all
+    if (style == PathStyle::Windows) std::replace(path.begin(), path.end(), '/', '\\');
+    const bool unc =
+        path.size() > start + 2 && StartsWithPair(std::string_view(path).substr(start), sep);
+    std::string out(path, 0, start);
     out.reserve(path.size() + 1);
     if (unc) out += sep;
-    for (const char c : path) {
-        if (c == sep && !out.empty() && out.back() == sep && !(unc && out.size() == 1)) continue;
+    for (std::size_t i = start; i < path.size(); ++i) {
+        const char c = path[i];
+        if (c == sep && out.size() > start && out.back() == sep &&
+            !(unc && out.size() == start + 1))
+            continue;
         out += c;
     }
     path = std::move(out);
@@ -73,6 +77,9 @@ void NormalizePath(std::string& path, PathStyle style) {
 
 std::string DeriveWorkingDirectory(std::string_view file, PathStyle style) {
     const char sep = Separator(style);
+    // A URL on Windows has no folder of its own to start in.
+    if (style == PathStyle::Windows && HasUrlScheme(file.substr(file.starts_with('"') ? 1 : 0)))
+        return {};
     if (file.size() > 2 && StartsWithPair(file, sep) && IsNetworkRoot(file, sep)) {
         return std::string(file);
     }

@@ -13,12 +13,13 @@ enum class PathStyle { Windows, Posix };
 // server or share root. Never empty: an empty label would end the list at the next start.
 std::string LabelFromPath(std::string_view path, PathStyle style);
 
-// Rewrites separators in place: runs of separators become one, a leading pair (a UNC path) stays.
-// Windows style turns "/" into "\". POSIX style leaves a URL ("scheme://...") as it is.
+// Rewrites separators in place: runs of separators become one, a leading pair (a UNC path) stays,
+// also behind the opening quote of a quoted target. Windows style turns "/" into "\". A URL
+// ("scheme://...") stays as it is.
 void NormalizePath(std::string& path, PathStyle style);
 
 // The directory an item starts in: the file up to and including its last separator; a server
-// or share root (and a text without separators) stands for itself.
+// or share root (and a text without separators) stands for itself; a URL on Windows has none.
 std::string DeriveWorkingDirectory(std::string_view file, PathStyle style);
 
 struct SplitTargetResult {
