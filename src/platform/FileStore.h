@@ -16,6 +16,7 @@ class SystemFileStore : public IFileStore {
     TextForm NewFileForm() const override;
     std::string DecodeLegacy(std::string_view bytes) override;
     std::optional<std::string> EncodeLegacy(std::string_view utf8) override;
+    bool AsciiIsLegacy() const override;
 };
 
 }  // namespace velmora::platform

@@ -214,6 +214,9 @@ std::optional<std::string> SystemFileStore::EncodeLegacy(std::string_view utf8) 
 }
 
 // Linux programs write UTF-8 with LF line ends.
+// Linux tools take an unmarked ASCII file for UTF-8, as it is.
+bool SystemFileStore::AsciiIsLegacy() const { return false; }
+
 TextForm SystemFileStore::NewFileForm() const { return {TextEncoding::Utf8, false, "\n"}; }
 
 }  // namespace velmora::platform

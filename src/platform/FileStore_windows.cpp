@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "platform/FileReplace_windows.h"
 #include "platform/LegacyCodec.h"
 #include "platform/WideText_windows.h"
 
@@ -166,15 +167,11 @@ FileWriteResult SystemFileStore::Write(const std::string& path, const std::strin
     // keeps the file's mode; a new one is moved into place.
     const DWORD attributes = ::GetFileAttributesW(target.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    const bool replaced =
-        exists ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
-                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
-               : ::MoveFileExW(temp.c_str(), target.c_str(),
-                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!replaced) {
-        const DWORD error = ::GetLastError();
-        ::DeleteFileW(temp.c_str());
-        return WriteFailure(error);
+    const ReplaceOutcome replaced = ReplaceWithTemporary(target, temp, exists);
+    if (replaced.error != ERROR_SUCCESS) {
+        // Deleted only while the settings file still holds the settings.
+        if (!replaced.keepTemporary) ::DeleteFileW(temp.c_str());
+        return WriteFailure(replaced.error);
     }
     // ReplaceFileW keeps them on Windows; Wine's does not, so they are put back where lost.
     constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
@@ -206,6 +203,8 @@ FileWriteResult SystemFileStore::CheckWritable(const std::string& path) {
 }
 
 // What the profile functions write on Windows: UTF-16LE with a byte-order mark, CR LF.
+bool SystemFileStore::AsciiIsLegacy() const { return true; }
+
 TextForm SystemFileStore::NewFileForm() const { return {TextEncoding::Utf16Le, true, "\r\n"}; }
 
 std::optional<std::string> SystemFileStore::EncodeLegacy(std::string_view utf8) {

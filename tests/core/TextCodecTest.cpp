@@ -55,11 +55,11 @@ TEST(TextCodec, WithoutAMarkUtf8WinsThenEachLineDecidesForItself) {
     // A legacy line appended to a UTF-8 file: each line keeps its own text.
     DecodedText mixed = DecodeText("[A]\nk=表示\nl=\x93\xFA\x96\x7B\rm=x", store, kUtf8Lf);
     EXPECT_EQ(mixed.text, "[A]\nk=表示\nl=日本\rm=x");
-    EXPECT_EQ(mixed.form.encoding, TextEncoding::Utf8);
-    EXPECT_FALSE(mixed.form.byteOrderMark);
-    // Legacy text that no longer fits its code page turns into marked UTF-8.
+    // Legacy text that no longer fits its code page, and a mixed file, turn into UTF-16LE with
+    // its mark: Windows' profile functions read no other Unicode form.
+    EXPECT_EQ(mixed.form, (TextForm{TextEncoding::Utf16Le, true, "\n"}));
     EXPECT_EQ(EncodeText("k=日本", legacy.form, store), "k=\x93\xFA\x96\x7B");
-    EXPECT_EQ(EncodeText("k=日本 😀", legacy.form, store), "\xEF\xBB\xBFk=日本 😀");
+    EXPECT_EQ(EncodeText("k=日本 😀", legacy.form, store), Utf16Le("k=日本 😀"));
     EXPECT_EQ(DecodeText("", store, TextForm{TextEncoding::Utf16Le, true, "\r\n"}).form.encoding,
               TextEncoding::Utf16Le);
 }
@@ -90,13 +90,31 @@ TEST(SettingsFileForms, ALegacyFileStaysLegacyWithItsLineEnds) {
               "[Config]\rWindowPosition=0\rCapturePixel=10\rWindowWidth=0\r");
 }
 
-TEST(SettingsFileForms, AMixedFileIsWrittenAsUtf8WithEveryLineKept) {
+TEST(SettingsFileForms, AMixedFileIsWrittenAsUtf16WithEveryLineKept) {
     MemoryStore store;
     store.files["f.ini"] = "[Item]\nItemName0=表示\nItemPath0=/a\n[Other]\nnote=\x93\xFA\x96\x7B\n";
     const std::string after = SaveWith(store, {{"表示", "/a"}});
-    EXPECT_NE(after.find("ItemName0=表示\n"), std::string::npos);
-    EXPECT_NE(after.find("note=日本\n"), std::string::npos);
-    EXPECT_NE(after.rfind("[Item]", 0), std::string::npos);
+    ASSERT_EQ(after.substr(0, 2), "\xFF\xFE");
+    const std::string text = Utf16ToUtf8(std::string_view(after).substr(2), false);
+    EXPECT_NE(text.find("ItemName0=表示\n"), std::string::npos);
+    EXPECT_NE(text.find("note=日本\n"), std::string::npos);
+    EXPECT_EQ(text.rfind("[Item]", 0), 0u);
+}
+
+// What Notepad writes for Latin text: on Windows it is in the ANSI code page, and stays there.
+TEST(SettingsFileForms, AnAsciiFileIsInTheCodePageWhereTheSystemSaysSo) {
+    const std::string ascii = "[Item]\r\nItemName0=memo\r\nItemPath0=C:\\a.txt\r\n";
+    MemoryStore windows;
+    windows.asciiIsLegacy = true;
+    windows.files["f.ini"] = ascii;
+    EXPECT_NE(SaveWith(windows, {{"memo", "C:\\a.txt"}, {"日本", "C:\\b.txt"}})
+                  .find("ItemName1=\x93\xFA\x96\x7B\r\n"),
+              std::string::npos);
+    MemoryStore posix;
+    posix.files["f.ini"] = ascii;
+    EXPECT_NE(
+        SaveWith(posix, {{"memo", "C:\\a.txt"}, {"日本", "C:\\b.txt"}}).find("ItemName1=日本\r\n"),
+        std::string::npos);
 }
 
 TEST(SettingsFileForms, ANewFileTakesTheSystemsFormAndAUtf8MarkIsKept) {

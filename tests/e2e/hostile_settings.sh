@@ -15,8 +15,14 @@ check_starts() {  # check_starts <what>: start, summon the panel, end with SIGTE
 prepare_app </dev/null
 head -c 2000000 /dev/urandom >"$SETTINGS"
 check_starts "binary garbage"
-# New lines take the file's first line end, which in garbage may be a lone CR.
-tr '\r' '\n' <"$SETTINGS" | grep -aq '^WindowPosition=0' || fail "garbage file not given its settings on save"
+# Garbage decodes as a mix of UTF-8 and legacy lines, which is saved as UTF-16LE; new lines take
+# the file's first line end, which in garbage may be a lone CR.
+python3 - "$SETTINGS" <<'PY' || fail "garbage file not given its settings on save"
+import sys
+data = open(sys.argv[1], "rb").read()
+text = data[2:].decode("utf-16-le", "replace") if data[:2] == b"\xff\xfe" else data.decode("utf-8", "replace")
+sys.exit(0 if "WindowPosition=0" in text.replace("\r", "\n").split("\n") else 1)
+PY
 
 { printf '[Item]\nItemName0=a\0b\nItemPath0=/x\0y\n'; head -c 1048576 /dev/zero | tr '\0' 'x'; printf '\n'; } >"$SETTINGS"
 check_starts "NUL bytes and a 1 MB line"

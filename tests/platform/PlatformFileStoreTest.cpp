@@ -10,6 +10,7 @@
 
 #include "TempDir.h"
 #include "core/settings/SettingsFile.h"
+#include "core/settings/TextCodec.h"
 #include "platform/FileStore.h"
 #include "platform/ProcessSetup.h"
 
@@ -67,11 +68,12 @@ TEST(PlatformFileStore, AShiftJisFileFromWindowsStaysShiftJisUntilACharacterDoes
     EXPECT_NE(saved.find("WindowPosition=0\r\n"), std::string::npos);
     SettingsFile again(path, store);
     EXPECT_EQ(again.Load(640).items[0].target, "C:\\メモ\\a.exe");
-    // A character CP932 has no place for: the file becomes UTF-8 with a byte-order mark.
+    // A character CP932 has no place for: the file becomes UTF-16LE with its mark.
     ASSERT_TRUE(
         again.Save(loaded.settings, {{"メモ帳", "C:\\メモ\\a.exe"}, {"😀", "C:\\e.exe"}}).ok);
     const std::string widened = ReadFile(path);
-    EXPECT_EQ(widened.rfind("\xEF\xBB\xBF[Item]\r\nItemName0=メモ帳\r\n", 0), 0u);
+    EXPECT_EQ(widened.rfind("\xFF\xFE" + Utf8ToUtf16("[Item]\r\nItemName0=メモ帳\r\n", false), 0),
+              0u);
     EXPECT_EQ(SettingsFile(path, store).Load(640).items[1].label, "😀");
 }
 

@@ -13,6 +13,7 @@
 #include "core/launch/PathRules.h"
 #include "core/settings/SettingsFile.h"
 #include "platform/ExecutablePath.h"
+#include "platform/FileReplace_windows.h"
 #include "platform/FileStore.h"
 #include "platform/ShellOpen.h"
 #include "platform/UserName.h"
@@ -215,4 +216,118 @@ TEST(WindowsPlatform, ShellStartsAQuotedProgramWithParametersInItsDirectory) {
     }
     ASSERT_TRUE(fs::exists(out));
     EXPECT_EQ(ReadAll(out), dir.Utf8("my dir") + "\n[-a]\n[b c]\n");
+}
+
+// ReplaceFileW can fail after it took the settings file away (1176) or renamed it (1177): then the
+// temporary file holds the only copy, and goes into its place or stays.
+TEST(WindowsPlatform, AFailedReplaceNeverLosesTheSettings) {
+    const TempDir dir;
+    const fs::path target = dir.path / "s.ini", temp = dir.path / "s.ini.tmp";
+    const auto prepare = [&] {
+        std::ofstream(target, std::ios::binary) << "old";
+        std::ofstream(temp, std::ios::binary) << "new";
+    };
+    int pauses = 0;
+    platform::ReplaceCalls calls;
+    calls.pause = [&](DWORD) { ++pauses; };
+
+    prepare();
+    calls.replaceFile = [](LPCWSTR t, LPCWSTR) {
+        ::DeleteFileW(t);
+        ::SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT);
+        return FALSE;
+    };
+    auto outcome = platform::ReplaceWithTemporary(target.wstring(), temp.wstring(), true, calls);
+    EXPECT_EQ(outcome.error, static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(ReadAll(target), "new");
+    EXPECT_FALSE(fs::exists(temp));
+
+    prepare();
+    const fs::path away = dir.path / "s.ini.away";
+    calls.replaceFile = [&](LPCWSTR t, LPCWSTR) {
+        ::MoveFileW(t, away.c_str());
+        ::SetLastError(ERROR_UNABLE_TO_MOVE_REPLACEMENT_2);
+        return FALSE;
+    };
+    calls.moveFile = [](LPCWSTR, LPCWSTR) {
+        ::SetLastError(ERROR_SHARING_VIOLATION);  // held by a scanner throughout
+        return FALSE;
+    };
+    outcome = platform::ReplaceWithTemporary(target.wstring(), temp.wstring(), true, calls);
+    EXPECT_EQ(outcome.error, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_TRUE(outcome.keepTemporary);
+    EXPECT_EQ(ReadAll(temp), "new");
+    EXPECT_GT(pauses, 3);  // waited before giving up
+
+    // A scanner holding the file for two tries is waited out; other failures keep the target.
+    fs::remove(away);
+    prepare();
+    int tries = 0;
+    calls = {};
+    calls.pause = [](DWORD) {};
+    const platform::ReplaceCalls real;
+    calls.replaceFile = [&](LPCWSTR t, LPCWSTR r) {
+        if (++tries <= 2) {
+            ::SetLastError(ERROR_SHARING_VIOLATION);
+            return FALSE;
+        }
+        return real.replaceFile(t, r);
+    };
+    outcome = platform::ReplaceWithTemporary(target.wstring(), temp.wstring(), true, calls);
+    EXPECT_EQ(outcome.error, static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(ReadAll(target), "new");
+    prepare();
+    calls.replaceFile = [](LPCWSTR, LPCWSTR) {
+        ::SetLastError(ERROR_UNABLE_TO_REMOVE_REPLACED);
+        return FALSE;
+    };
+    outcome = platform::ReplaceWithTemporary(target.wstring(), temp.wstring(), true, calls);
+    EXPECT_EQ(outcome.error, static_cast<DWORD>(ERROR_UNABLE_TO_REMOVE_REPLACED));
+    EXPECT_FALSE(outcome.keepTemporary);
+    EXPECT_EQ(ReadAll(target), "old");
+}
+
+// The forms a save may change a file to, read back by the profile functions themselves (run once
+// more under CP932): an ASCII file with a Japanese label added, a legacy file with a character
+// outside the code page, and a file mixing legacy and UTF-8 lines.
+TEST(WindowsPlatform, EverySavedFormReadsBackThroughTheProfileFunctions) {
+    const TempDir dir;
+    const std::string path = dir.Utf8("Velmora_user.ini");
+    const std::wstring wpath = fs::u8path(path).wstring();
+    const bool japanese = GetACP() == 932;
+    const auto saveAdding = [&](const std::string& bytes, const std::string& added) {
+        std::ofstream(fs::u8path(path), std::ios::binary) << bytes;
+        platform::SystemFileStore store;
+        SettingsFile file(path, store);
+        const LoadedSettings loaded = file.Load(640);
+        std::vector<StoredItem> items = loaded.items;
+        items.push_back({added, "C:\\b.txt"});
+        EXPECT_TRUE(file.Save(loaded.settings, items).ok);
+        return items;
+    };
+    const auto readBack = [&](const wchar_t* key) {
+        wchar_t value[256] = {};
+        ::GetPrivateProfileStringW(L"Item", key, L"", value, 256, wpath.c_str());
+        return std::wstring(value);
+    };
+    // What Notepad writes for Latin labels: ANSI, and it stays ANSI while the label fits.
+    saveAdding("[Item]\r\nItemName0=memo\r\nItemPath0=C:\\a.txt\r\n", "メモ.txt");
+    EXPECT_EQ(readBack(L"ItemName0"), L"memo");
+    EXPECT_EQ(readBack(L"ItemName1"), L"\u30E1\u30E2.txt");
+    if (japanese) {
+        char ansi[64] = {};
+        ::GetPrivateProfileStringA("Item", "ItemName1", "", ansi, sizeof ansi, path.c_str());
+        EXPECT_EQ(std::string(ansi), "\x83\x81\x83\x82.txt");
+    }
+    // A character no code page of these runs holds: UTF-16LE with its mark.
+    saveAdding("[Item]\r\nItemName0=memo\r\nItemPath0=C:\\a.txt\r\n", "\xED\x95\x9C 😀");
+    EXPECT_EQ(ReadAll(fs::u8path(path)).substr(0, 2), "\xFF\xFE");
+    EXPECT_EQ(readBack(L"ItemName0"), L"memo");
+    EXPECT_EQ(readBack(L"ItemName1"), L"\uD55C \U0001F600");
+    // A legacy line appended to a UTF-8 file (CP932 "メモ帳" after a UTF-8 "表示").
+    saveAdding("[Item]\r\nItemName0=表示\r\nItemPath0=C:\\a.txt\r\n[Other]\r\nnote=\x83\x81\r\n",
+               "x");
+    EXPECT_EQ(ReadAll(fs::u8path(path)).substr(0, 2), "\xFF\xFE");
+    EXPECT_EQ(readBack(L"ItemName0"), L"\u8868\u793A");
+    EXPECT_EQ(readBack(L"ItemName1"), L"x");
 }

@@ -95,6 +95,8 @@ struct MemoryStore : IFileStore {
     std::optional<std::string> EncodeLegacy(std::string_view utf8) override {
         return MiniCp932::Encode(utf8);
     }
+    bool AsciiIsLegacy() const override { return asciiIsLegacy; }
+    bool asciiIsLegacy = false;
 };
 
 }  // namespace velmora::testing

@@ -1,8 +1,9 @@
 #include "core/settings/TextCodec.h"
 
-#include "core/settings/Utf8.h"
-
+#include <algorithm>
 #include <vector>
+
+#include "core/settings/Utf8.h"
 
 namespace velmora {
 
@@ -194,13 +195,17 @@ DecodedText DecodeText(std::string bytes, ILegacyCodec& legacy, const TextForm& 
                         whenEmpty.lineEnd};
         decoded.text = Utf16ToUtf8(view.substr(2), bigEndian);
     } else if (IsValidUtf8(view)) {
-        decoded.form = {TextEncoding::Utf8, false, whenEmpty.lineEnd};
+        const bool ascii = std::all_of(view.begin(), view.end(),
+                                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+        const bool legacyForm = ascii && legacy.AsciiIsLegacy();
+        decoded.form = {legacyForm ? TextEncoding::Legacy : TextEncoding::Utf8, false,
+                        whenEmpty.lineEnd};
         decoded.text = std::move(bytes);
     } else {
         bool mixed = false;
         decoded.text = DecodeByLine(view, legacy, mixed);
-        decoded.form = {mixed ? TextEncoding::Utf8 : TextEncoding::Legacy, false,
-                        whenEmpty.lineEnd};
+        decoded.form = mixed ? TextForm{TextEncoding::Utf16Le, true, whenEmpty.lineEnd}
+                             : TextForm{TextEncoding::Legacy, false, whenEmpty.lineEnd};
     }
     return decoded;
 }
@@ -216,8 +221,8 @@ std::string EncodeText(std::string_view utf8, const TextForm& form, ILegacyCodec
         }
         case TextEncoding::Legacy:
             if (auto encoded = legacy.EncodeLegacy(utf8)) return std::move(*encoded);
-            // A character the code page cannot hold: UTF-8, marked so Windows readers know it.
-            return EncodeText(utf8, TextForm{TextEncoding::Utf8, true, form.lineEnd}, legacy);
+            // A character the code page cannot hold: the Unicode form Windows readers know.
+            return EncodeText(utf8, TextForm{TextEncoding::Utf16Le, true, form.lineEnd}, legacy);
         case TextEncoding::Utf8:
             break;
     }
