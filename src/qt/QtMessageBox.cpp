@@ -1,6 +1,7 @@
 #include "qt/QtMessageBox.h"
 
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "core/ui/Texts.h"
 #include "qt/PlaceBesidePanel.h"
@@ -29,6 +30,20 @@ void QtMessageBox::Warn(const std::string& text) {
     // Above the always-on-top panel, like the dialogs.
     box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box.exec();
+}
+
+bool QtMessageBox::AskRetry(const std::string& text) {
+    PlacedMessageBox box(QMessageBox::Warning, QString::fromUtf8(texts::kMessageTitle),
+                         QString::fromStdString(text));
+    QPushButton* retry =
+        box.addButton(QString::fromUtf8(texts::kRetryButton), QMessageBox::AcceptRole);
+    QPushButton* cancel =
+        box.addButton(QString::fromUtf8(texts::kCancelButton), QMessageBox::RejectRole);
+    box.setDefaultButton(retry);
+    box.setEscapeButton(cancel);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    box.exec();
+    return box.clickedButton() == retry;
 }
 
 }  // namespace velmora

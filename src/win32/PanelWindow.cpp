@@ -122,6 +122,11 @@ LRESULT PanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ENDSESSION:
             if (wParam) Raise(onEndSession);
             return 0;
+        case WM_CLOSE:
+            // Closed from outside (Alt+F4, the task manager): ended as the exit button ends it,
+            // saving while the window still stands.
+            Raise(events.exitClick);
+            return 0;
         case WM_DESTROY:
             ::KillTimer(hwnd(), kTimerId);
             timerEnabled_ = false;

@@ -88,24 +88,44 @@ TEST(Session, TheExitButtonSavesOnceAndFinishes) {
     EXPECT_TRUE(f.messages.shown.empty());
 }
 
-TEST(Session, AFailedSaveIsShownAndReportedButNotShownAtShutdown) {
+// A failed save at the end is offered again before any window goes: the user makes the file
+// writable and tries again (the default), or ends without saving.
+TEST(Session, AFailedSaveIsOfferedAgainUntilItSucceedsOrTheUserGivesUp) {
     SessionFixture f;
     auto session = f.Start();
+    f.panel.events.separatorClick();
     f.store.writeResult = {false, FileError::Other, "No space left on device"};
-    f.panel.events.closed();  // closed from outside
-    ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_NE(f.messages.shown[0].find(f.path), std::string::npos);
-    EXPECT_NE(f.messages.shown[0].find("No space left on device"), std::string::npos);
-    EXPECT_EQ(f.diagnostics.reports.size(), 1u);
+    f.messages.answerRetry = [&] {
+        EXPECT_EQ(f.panel.unloads, 0);  // the windows still stand
+        if (f.messages.asked.size() == 2) f.store.writeResult = {true, FileError::None, {}};
+        return true;
+    };
+    f.panel.events.exitClick();
+    ASSERT_EQ(f.messages.asked.size(), 2u);
+    EXPECT_NE(f.messages.asked[0].find(f.path), std::string::npos);
+    EXPECT_NE(f.messages.asked[0].find("No space left on device"), std::string::npos);
+    EXPECT_NE(f.messages.asked[0].find("［再試行］"), std::string::npos);
+    EXPECT_EQ(f.panel.unloads, 1);
+    EXPECT_NE(f.store.files[f.path].find("ItemName0=--------------------"), std::string::npos);
+    EXPECT_EQ(f.finished, 1);
 
     SessionFixture g;
-    auto quiet = g.Start();
-    g.store.writeResult = {false, FileError::Other, "Read-only file system"};
-    quiet->UnloadForShutdown();
-    EXPECT_TRUE(g.messages.shown.empty());  // no window can be shown at that point
-    ASSERT_EQ(g.diagnostics.reports.size(), 1u);
-    EXPECT_NE(g.diagnostics.reports[0].find("Read-only file system"), std::string::npos);
+    auto givenUp = g.Start();
+    g.store.writeResult = {false, FileError::Other, "No space left on device"};
+    g.panel.events.closed();  // closed from outside
+    EXPECT_EQ(g.messages.asked.size(), 1u);
+    EXPECT_EQ(g.diagnostics.reports.size(), 1u);
     EXPECT_EQ(g.finished, 1);
+
+    SessionFixture h;
+    auto quiet = h.Start();
+    h.store.writeResult = {false, FileError::Other, "Read-only file system"};
+    quiet->UnloadForShutdown();
+    EXPECT_TRUE(h.messages.shown.empty());  // no window can be shown at that point
+    EXPECT_TRUE(h.messages.asked.empty());
+    ASSERT_EQ(h.diagnostics.reports.size(), 1u);
+    EXPECT_NE(h.diagnostics.reports[0].find("Read-only file system"), std::string::npos);
+    EXPECT_EQ(h.finished, 1);
 }
 
 TEST(Session, AnExceptionInAnEventHandlerSavesTheItemsAndEnds) {

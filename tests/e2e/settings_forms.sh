@@ -71,10 +71,23 @@ chmod 644 "$ro_settings"
 APP_PID=$!
 wait_ready
 wait_for 10 "the start-up warning" visible_window "処理中断"
-stop_app TERM
 grep -q "$ro_settings" "$WORK/ro2.log" || fail "the warning did not name the file"
-chmod 755 "$ro"
 ok "a settings file that cannot be saved is announced at start-up"
+# Edited all the same, then 終了: the failed save is offered again; the user makes the folder
+# writable and presses Enter (再試行): saved.
+xdotool key Return
+wait_for 5 "the warning to close" sh -c '! xdotool search --onlyvisible --name "^処理中断\$"'
+summon_panel $((SCREEN_W - 2)) 300
+click_panel 130 32 # "空白(&S)"
+click_panel 42 12  # "終了(&E)"
+wait_for 10 "the offer to try again" visible_window "処理中断"
+kill -0 "$APP_PID" || fail "the program ended without offering to save again"
+chmod 777 "$ro"
+xdotool key Return
+wait_exit
+grep -qx 'ItemName1=--------------------' "$ro_settings" || fail "the retried save did not save the edit"
+chmod 755 "$ro"
+ok "a failed save at the end is offered again, and the retry saves the edit"
 
 # A second start on the same settings file ends and leaves the first one's edits alone.
 start_with_one_item

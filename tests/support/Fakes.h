@@ -99,7 +99,13 @@ struct FakeTimer : ITimer {
 
 struct FakeMessages : IMessageBox {
     std::vector<std::string> shown;
+    std::vector<std::string> asked;
+    std::function<bool()> answerRetry = [] { return false; };
     void Warn(const std::string& text) override { shown.push_back(text); }
+    bool AskRetry(const std::string& text) override {
+        asked.push_back(text);
+        return answerRetry();
+    }
 };
 
 struct FakeDiagnostics : IDiagnostics {

@@ -59,10 +59,17 @@ void Session::SaveBeforeExit() {
 }
 
 void Session::SaveOnUnload() {
-    const SaveResult result = settingsFile_.Save(settings_, panel_->Items());
-    if (!result.ok) {
+    // The windows still stand: a failed save can be put right by the user and tried again.
+    for (;;) {
+        const SaveResult result = settingsFile_.Save(settings_, panel_->Items());
+        if (result.ok) break;
         services_.diagnostics.Report("Velmora: " + result.message);
-        if (interactive_) services_.messages.Warn(result.message);
+        if (!interactive_) break;
+        if (!result.retryable) {
+            services_.messages.Warn(result.message);
+            break;
+        }
+        if (!services_.messages.AskRetry(texts::SaveRetryMessage(result.message))) break;
     }
     if (onFinished) onFinished();
 }

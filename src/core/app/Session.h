@@ -33,8 +33,9 @@ struct SessionServices {
 
 // One run of the program. Start-up, in order: the settings file's path from the login name and
 // the executable's place, the settings and items read, the panel's load step, the items listed,
-// the panel hidden, at its configured width and topmost. At the end, once: the timer off, the
-// save, a failed save reported, then onFinished.
+// the panel hidden, at its configured width and topmost. At the end, once, before any window is
+// torn down: the timer off, the save (a failed one reported, and offered again to the user until
+// it succeeds or they end without saving), then onFinished.
 class Session {
   public:
     // Starts a session, or tells the user that Velmora already runs on this settings file and

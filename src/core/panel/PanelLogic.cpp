@@ -293,8 +293,9 @@ void PanelLogic::OnArgumentDoubleClick() {
 }
 
 void PanelLogic::OnExitClick() {
+    // Saved while every window still stands, so that a failed save can be offered again.
+    OnClosed();
     v_.panel.Unload();
-    OnClosed();  // in case the window did not report its closing
 }
 
 void PanelLogic::OnClosed() {

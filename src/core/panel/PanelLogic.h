@@ -73,6 +73,7 @@ class PanelLogic {
     void OnListMouseUp(MouseButton button, int modifiers);  // EditItem
     void OnArgumentDrop(const std::optional<DroppedContent>& dropped, int modifiers);
     void OnArgumentDoubleClick();
+    // The exit button: unloads first (onUnload, which saves), then closes the window.
     void OnExitClick();
     void OnSettingsClick();
     void OnSeparatorClick();  // InsertSeparator

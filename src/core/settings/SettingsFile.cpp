@@ -46,14 +46,20 @@ std::optional<std::string> SettingsFile::ProblemForSaving() {
 SaveResult SettingsFile::Save(const Settings& settings, const std::vector<StoredItem>& items) {
     if (unreadableAtLoad_) return NotOverwritten(*unreadableAtLoad_);
     FileReadResult current = ReadFile();
-    if (current.status == FileReadResult::Status::Failed) return NotOverwritten(current);
+    if (current.status == FileReadResult::Status::Failed) {
+        SaveResult refused = NotOverwritten(current);
+        refused.retryable = true;  // readable at start-up: a right taken away since
+        return refused;
+    }
     ParsedFile file = Parse(std::move(current));
     WriteSettings(file.document, settings, items);
     const FileWriteResult written =
         store_.Write(path_, EncodeText(file.document.Serialize(), file.form, store_));
     if (!written.ok) {
-        return {false, texts::SaveFailedMessage(
-                           path_, texts::FileErrorReason(written.errorKind, written.error))};
+        return {false,
+                texts::SaveFailedMessage(path_,
+                                         texts::FileErrorReason(written.errorKind, written.error)),
+                true};
     }
     return {};
 }

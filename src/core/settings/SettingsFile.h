@@ -13,6 +13,9 @@ namespace velmora {
 struct SaveResult {
     bool ok = true;
     std::string message;  // for the user when !ok: what failed, the file and the reason
+    // The user may put it right and try again (not so for a file that could not be read at
+    // start-up, which is never overwritten).
+    bool retryable = false;
 };
 
 // The per-user settings file: read once at start-up, written once at the end, in the form it

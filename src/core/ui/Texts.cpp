@@ -20,6 +20,12 @@ std::string NotOverwrittenMessage(std::string_view path, std::string_view reason
            "\n" + std::string(reason);
 }
 
+std::string SaveRetryMessage(std::string_view failure) {
+    return std::string(failure) +
+           "\n\n書き込めるようにしてから［再試行］を押すと、もう一度保存します。"
+           "［キャンセル］を押すと、変更を保存せずに終了します。";
+}
+
 std::string FaultMessage(std::string_view what) {
     return "予期しないエラーが起きたため、設定を保存して終了します。\n" + std::string(what);
 }

@@ -48,6 +48,10 @@ inline constexpr const char* kAboutTitle = "バージョン情報";
 inline constexpr const char* kBackButton = "戻る";
 inline constexpr const char* kReadmeFileName = "読んで☆.txt";
 
+// The buttons of a message that offers to try again.
+inline constexpr const char* kRetryButton = "再試行(&R)";
+inline constexpr const char* kCancelButton = "キャンセル";
+
 // Messages.
 inline constexpr const char* kPixelRangeMessage = "1～999 の値を入力してください。";
 inline constexpr const char* kEmptyLabelMessage = "表示ラベルは空に出来ません。";
@@ -57,6 +61,8 @@ std::string LaunchFailedMessage(std::string_view file, std::string_view reason);
 std::string SaveFailedMessage(std::string_view path, std::string_view reason);
 std::string NotOverwrittenMessage(std::string_view path, std::string_view reason);
 std::string FaultMessage(std::string_view what);
+// A failed save at the end, with the way out: try again, or end without saving.
+std::string SaveRetryMessage(std::string_view failure);
 std::string NotWritableMessage(std::string_view path, std::string_view reason);
 std::string AlreadyRunningMessage(std::string_view path);
 
