@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes dist/Velmora-<version>-win64.zip: Velmora.exe (cross-built, statically linked, Windows'
-# own DLLs only) and its read-me, ready to unzip into a folder the user can write to.
+# own DLLs only) and its Windows read-me (CRLF, UTF-8 with a mark), ready to unzip into a folder
+# the user can write to.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
@@ -17,7 +18,7 @@ for dll in $imports; do
 done
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
-cp build-windows/Velmora.exe "data/読んで☆.txt" "$stage/"
+cp build-windows/Velmora.exe "data/windows/読んで☆.txt" "$stage/"
 mkdir -p dist
 zip="$PWD/dist/Velmora-$version-win64.zip"
 rm -f "$zip"
