@@ -12,10 +12,17 @@ std::string SystemShell::Open(const std::string& file, const std::string& parame
     const std::wstring wfile = Widen(file);
     const std::wstring wparams = Widen(parameters);
     const std::wstring wdir = Widen(WithoutInheritedQuote(workingDirectory));
-    // The shell reports its own failures to the user; its answer is not examined.
-    // A null verb is the default verb: "open" for most files, and what starts a shortcut (.lnk).
-    ::ShellExecuteW(nullptr, nullptr, wfile.c_str(), parameters.empty() ? nullptr : wparams.c_str(),
-                    wdir.c_str(), SW_SHOWNORMAL);
+    // The shell reports its own failures to the user; its answer is not examined. A shortcut
+    // (.lnk) starts only through the null verb, the default one, under Wine (on Windows an empty
+    // verb means the same); every other file keeps the empty verb, since under Wine the null one
+    // makes a later drag from an X program hang now and then.
+    std::wstring_view name = wfile;
+    if (!name.empty() && name.back() == L'"') name.remove_suffix(1);  // a quoted target's file
+    const bool shortcut =
+        name.size() >= 4 &&
+        ::lstrcmpiW(std::wstring(name.substr(name.size() - 4)).c_str(), L".lnk") == 0;
+    ::ShellExecuteW(nullptr, shortcut ? nullptr : L"", wfile.c_str(),
+                    parameters.empty() ? nullptr : wparams.c_str(), wdir.c_str(), SW_SHOWNORMAL);
     return {};
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <shlobj.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -210,12 +212,33 @@ TEST(WindowsPlatform, ShellStartsAQuotedProgramWithParametersInItsDirectory) {
     EXPECT_EQ(shell.Open(split.file, split.parameters, directory), "");
 
     const fs::path out = myDir / "rec-out.txt";
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    while (!fs::exists(out) && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    ASSERT_TRUE(fs::exists(out));
-    EXPECT_EQ(ReadAll(out), dir.Utf8("my dir") + "\n[-a]\n[b c]\n");
+    const auto recorded = [&] {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (!fs::exists(out) && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return ReadAll(out);
+    };
+    EXPECT_EQ(recorded(), dir.Utf8("my dir") + "\n[-a]\n[b c]\n");
+
+    // A shortcut (.lnk), as a dropped one is stored, starts its program with its arguments.
+    fs::remove(out);
+    ASSERT_TRUE(SUCCEEDED(::CoInitialize(nullptr)));
+    IShellLinkW* link = nullptr;
+    ASSERT_EQ(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                 reinterpret_cast<void**>(&link)),
+              S_OK);
+    link->SetPath((myDir / "rec.exe").wstring().c_str());
+    link->SetArguments(L"-l");
+    link->SetWorkingDirectory(myDir.wstring().c_str());
+    IPersistFile* persist = nullptr;
+    ASSERT_EQ(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist)), S_OK);
+    ASSERT_EQ(persist->Save((dir.path / "rec.lnk").wstring().c_str(), TRUE), S_OK);
+    persist->Release();
+    link->Release();
+    EXPECT_EQ(shell.Open(dir.Utf8("rec.lnk"), "", dir.Utf8() + "\\"), "");
+    EXPECT_EQ(recorded(), dir.Utf8("my dir") + "\n[-l]\n");
+    ::CoUninitialize();
 }
 
 // ReplaceFileW can fail after it took the settings file away (1176) or renamed it (1177): then the
