@@ -8,7 +8,7 @@
 
 namespace velmora::win32 {
 
-// The file names (CF_HDROP) and the text (CF_UNICODETEXT) a data object carries.
+// The file names (CF_HDROP) and the text (CF_UNICODETEXT, else CF_TEXT) a data object carries.
 DropData ReadDataObject(IDataObject* data);
 
 // Shift 1, Ctrl 2, Alt 4 at a drop. The key state OLE passes is combined with the keys really

@@ -93,8 +93,6 @@ void ModalDialog::Initialise() {
                    (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     BuildControls();
-    // The first control in tab order has the focus.
-    if (HWND first = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE)) ::SetFocus(first);
 }
 
 INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -115,6 +113,11 @@ INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
         case WM_INITDIALOG:
             Initialise();
             if (loaded_) loaded_();
+            // The texts first, then the focus, to the first control in tab order: the dialog
+            // manager selects a text box's whole text as it gets the focus, so typing replaces
+            // it (a text set after the focus would clear that selection).
+            if (HWND first = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE))
+                ::SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(first), TRUE);
             if (onOpened) onOpened(*this);
             return FALSE;  // the focus is set
         case WM_COMMAND: {

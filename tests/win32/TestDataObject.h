@@ -10,7 +10,7 @@
 namespace velmora::testing {
 
 // A data object as Explorer or another program hands it to a drop: a CF_HDROP file list and/or
-// CF_UNICODETEXT text in global memory.
+// CF_UNICODETEXT (or, from older programs, CF_TEXT) text in global memory.
 class TestDataObject : public IDataObject {
   public:
     void SetFiles(const std::vector<std::wstring>& files) {
@@ -33,6 +33,11 @@ class TestDataObject : public IDataObject {
         text_ = ::GlobalAlloc(GHND, (text.size() + 1) * sizeof(wchar_t));
         std::memcpy(::GlobalLock(text_), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
         ::GlobalUnlock(text_);
+    }
+    void SetAnsiText(const std::string& text) {
+        ansi_ = ::GlobalAlloc(GHND, text.size() + 1);
+        std::memcpy(::GlobalLock(ansi_), text.c_str(), text.size() + 1);
+        ::GlobalUnlock(ansi_);
     }
 
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override {
@@ -77,6 +82,7 @@ class TestDataObject : public IDataObject {
     ~TestDataObject() {
         if (files_ != nullptr) ::GlobalFree(files_);
         if (text_ != nullptr) ::GlobalFree(text_);
+        if (ansi_ != nullptr) ::GlobalFree(ansi_);
     }
 
   private:
@@ -84,11 +90,13 @@ class TestDataObject : public IDataObject {
         if (!(format->tymed & TYMED_HGLOBAL)) return nullptr;
         if (format->cfFormat == CF_HDROP) return files_;
         if (format->cfFormat == CF_UNICODETEXT) return text_;
+        if (format->cfFormat == CF_TEXT) return ansi_;
         return nullptr;
     }
 
     HGLOBAL files_ = nullptr;
     HGLOBAL text_ = nullptr;
+    HGLOBAL ansi_ = nullptr;
 };
 
 }  // namespace velmora::testing

@@ -150,6 +150,11 @@ TEST(Win32Panel, DropsOfFilesAndTextReachTheListAndTheArgumentLabel) {
                    reinterpret_cast<LPARAM>(p.window.control(PanelWindow::kArgument)));
     EXPECT_FALSE(p.logic.HasOneShotArgs());
     EXPECT_FALSE(p.window.argumentBold());
+    // Text from older programs, offered as ANSI only.
+    TestDataObject ansi;
+    ansi.SetAnsiText("-legacy");
+    Drop(p.window.argumentDropTarget(), ansi);
+    EXPECT_EQ(p.logic.OneShotArgs(), "-legacy");
 }
 
 TEST(Win32Panel, KeyReleasesWithTheirModifiersEditTheList) {
@@ -178,7 +183,7 @@ TEST(Win32Panel, RightClickOpensTheItemDialogOwnedByThePanelAndEnterChanges) {
     for (const char* name : {"a", "b"})
         p.logic.AppendItem(name, std::string("C:\\") + name + ".exe");
     p.window.listControl().SetSelectedIndex(1);
-    bool ownerDisabled = false, timerOff = false;
+    bool ownerDisabled = false, timerOff = false, labelSelected = false;
     std::string shownLabel, title;
     WhenDialogOpens([&](win32::ModalDialog& dialog) {
         HWND d = dialog.hwnd();
@@ -186,8 +191,14 @@ TEST(Win32Panel, RightClickOpensTheItemDialogOwnedByThePanelAndEnterChanges) {
         ownerDisabled =
             ::GetWindow(d, GW_OWNER) == p.window.hwnd() && !::IsWindowEnabled(p.window.hwnd());
         timerOff = !p.window.Enabled();
-        shownLabel = win32::GetText(::GetDlgItem(d, win32::ItemDialog::kLabelBox));
-        win32::SetText(::GetDlgItem(d, win32::ItemDialog::kLabelBox), "renamed");
+        HWND labelBox = ::GetDlgItem(d, win32::ItemDialog::kLabelBox);
+        shownLabel = win32::GetText(labelBox);
+        // It opens with the label wholly selected: typing replaces it.
+        DWORD from = 1, to = 0;
+        ::SendMessageW(labelBox, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                       reinterpret_cast<LPARAM>(&to));
+        labelSelected = from == 0 && to == 1;
+        win32::SetText(labelBox, "renamed");
         win32::SetText(::GetDlgItem(d, win32::ItemDialog::kTargetBox), "\"C:\\A B\\x.exe\" -y");
         ::SendMessageW(d, WM_COMMAND, IDOK, 0);  // Enter
     });
@@ -197,6 +208,7 @@ TEST(Win32Panel, RightClickOpensTheItemDialogOwnedByThePanelAndEnterChanges) {
     EXPECT_TRUE(ownerDisabled);
     EXPECT_TRUE(timerOff);
     EXPECT_EQ(shownLabel, "b");
+    EXPECT_TRUE(labelSelected);
     EXPECT_EQ(Labels(p.window.listControl()), (Strings{"a", "renamed"}));
     EXPECT_EQ(p.logic.List2().Text(1), "\"C:\\A B\\x.exe\" -y");
     EXPECT_TRUE(p.window.Enabled());
