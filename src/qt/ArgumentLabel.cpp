@@ -26,7 +26,13 @@ void ArgumentLabel::dragMoveEvent(QDragMoveEvent* event) {
 void ArgumentLabel::dropEvent(QDropEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    Q_EMIT dropped(ReadDrop(event->mimeData()), ModifierMask(event->modifiers()));
+    // Handled once the drop is over, as on the list.
+    QMetaObject::invokeMethod(
+        this,
+        [this, data = ReadDrop(event->mimeData()), modifiers = ModifierMask(event->modifiers())] {
+            Q_EMIT dropped(data, modifiers);
+        },
+        Qt::QueuedConnection);
 }
 
 void ArgumentLabel::mouseDoubleClickEvent(QMouseEvent* event) {

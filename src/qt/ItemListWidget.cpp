@@ -87,7 +87,11 @@ void ItemListWidget::dragMoveEvent(QDragMoveEvent* event) {
 void ItemListWidget::dropEvent(QDropEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    Q_EMIT dropped(ReadDrop(event->mimeData()));
+    // Handled once the drop is over: a message about it (a full list) must not keep the drag
+    // source waiting for the drop's end.
+    QMetaObject::invokeMethod(
+        this, [this, data = ReadDrop(event->mimeData())] { Q_EMIT dropped(data); },
+        Qt::QueuedConnection);
 }
 
 }  // namespace velmora

@@ -24,6 +24,8 @@ void Drop(QWidget* target, std::unique_ptr<QMimeData> mime,
     QCoreApplication::sendEvent(target, &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, modifiers);
     QCoreApplication::sendEvent(target, &drop);
+    QVERIFY(drop.isAccepted());  // the drop is over before anything comes of it
+    QCoreApplication::processEvents();
 }
 
 std::unique_ptr<QMimeData> Files(const QStringList& paths) {
