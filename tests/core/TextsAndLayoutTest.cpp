@@ -35,6 +35,11 @@ TEST(DropRule, TextBeforeFilesButAFileDragsUrlTextIsAFileList) {
     ForgetFileUrlText(both);
     ASSERT_TRUE(ReadDroppedContent(both));
     EXPECT_EQ(std::get<DroppedFiles>(*ReadDroppedContent(both)), (DroppedFiles{"/a b.txt", "/c"}));
+    DropData names;
+    names.files = {"/a b.txt"};
+    names.text = "/a b.txt\n";
+    ForgetFileUrlText(names);
+    EXPECT_FALSE(names.text);
     // A drop offering files and a text of the user's: the text first.
     DropData mixed;
     mixed.offersFiles = true;

@@ -1,12 +1,14 @@
 #include "core/panel/DropRule.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace velmora {
 
 namespace {
 
-bool OnlyFileUrls(std::string_view text) {
+// Each line a file URL, or one of the dropped files' own names (as some file managers offer them).
+bool OnlyTheFiles(std::string_view text, const std::vector<std::string>& files) {
     bool any = false;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -14,7 +16,9 @@ bool OnlyFileUrls(std::string_view text) {
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (line.empty()) continue;
-        if (line.substr(0, 7) != "file://") return false;
+        if (line.substr(0, 7) != "file://" &&
+            std::find(files.begin(), files.end(), line) == files.end())
+            return false;
         any = true;
     }
     return any;
@@ -23,7 +27,8 @@ bool OnlyFileUrls(std::string_view text) {
 }  // namespace
 
 void ForgetFileUrlText(DropData& data) {
-    if ((data.offersFiles || !data.files.empty()) && data.text && OnlyFileUrls(*data.text))
+    if ((data.offersFiles || !data.files.empty()) && data.text &&
+        OnlyTheFiles(*data.text, data.files))
         data.text.reset();
 }
 
