@@ -16,8 +16,17 @@ AboutDialog::~AboutDialog() {
     if (titleFont_ != nullptr) ::DeleteObject(titleFont_);
 }
 
+int AboutDialog::IdOf(ui::Control control) {
+    switch (control) {
+        case ui::Control::BackButton:
+            return kFirstButtonId + ui::Back;
+        case ui::Control::Credits:
+            return kCredits;
+    }
+    return 0;
+}
+
 void AboutDialog::BuildControls() {
-    // In tab order: "戻る", then the credits.
     AddControl(L"BUTTON", "", BS_GROUPBOX, 0, ui::kUpperFrame, -1);
     AddButton(ui::Back, texts::kBackButton, InFrame(ui::kUpperFrame, ui::kBackButton));
     AddControl(L"BUTTON", "", BS_GROUPBOX, 0, ui::kLowerFrame, -1);
@@ -29,6 +38,7 @@ void AboutDialog::BuildControls() {
     ::SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
     AddControl(L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | WS_BORDER, 0,
                InFrame(ui::kUpperFrame, ui::kDescription), kDescription);
+    ApplyTabOrder(hwnd(), ui::kTabOrder, &IdOf);
 }
 
 bool AboutDialog::OnCommand(int id, int code) {

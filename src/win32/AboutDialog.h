@@ -18,6 +18,9 @@ class AboutDialog : public ModalDialog, public IAboutView {
     void SetCredits(const std::string& text) override;
     void Close() override;
 
+    // The child id of a control of the core's layout.
+    static int IdOf(layout::about::Control control);
+
   protected:
     void BuildControls() override;
     bool OnCommand(int id, int code) override;

@@ -10,8 +10,23 @@ ItemDialog::ItemDialog(ItemDialogLogic& logic)
     : ModalDialog(texts::kItemTitle, ui::kClientWidth, ui::kClientHeight, layout::kFontPoints,
                   ui::kKeys, [&logic](int index) { logic.OnButtonClick(index); }) {}
 
+int ItemDialog::IdOf(ui::Control control) {
+    switch (control) {
+        case ui::Control::LabelBox:
+            return kLabelBox;
+        case ui::Control::TargetBox:
+            return kTargetBox;
+        case ui::Control::ChangeButton:
+            return kFirstButtonId + ui::Change;
+        case ui::Control::AbortButton:
+            return kFirstButtonId + ui::Abort;
+        case ui::Control::DuplicateButton:
+            return kFirstButtonId + ui::Duplicate;
+    }
+    return 0;
+}
+
 void ItemDialog::BuildControls() {
-    // In tab order: label box, target box, "変更(&U)", "中断(&A)", "コピー生成(&D)".
     AddControl(L"STATIC", texts::kLabelCaption, SS_LEFT | SS_NOPREFIX, 0, ui::kLabelCaption, -1);
     AddTextBox(ui::kLabelBox, kLabelBox);
     AddControl(L"STATIC", texts::kTargetCaption, SS_LEFT | SS_NOPREFIX, 0, ui::kTargetCaption, -1);
@@ -20,6 +35,7 @@ void ItemDialog::BuildControls() {
     AddButton(ui::Abort, texts::kAbortButton, InFrame(ui::kRightFrame, ui::kAbortButton));
     AddButton(ui::Duplicate, texts::kDuplicateButton,
               InFrame(ui::kLeftFrame, ui::kDuplicateButton));
+    ApplyTabOrder(hwnd(), ui::kTabOrder, &IdOf);
 }
 
 std::string ItemDialog::LabelText() const { return GetText(::GetDlgItem(hwnd(), kLabelBox)); }

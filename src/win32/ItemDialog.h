@@ -22,6 +22,9 @@ class ItemDialog : public ModalDialog, public IItemView {
     void FocusTarget() override;
     void Close() override;
 
+    // The child id of a control of the core's layout.
+    static int IdOf(layout::item::Control control);
+
   protected:
     void BuildControls() override;
 

@@ -6,7 +6,11 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <exception>
+#include <string>
+
 #include "core/app/Session.h"
+#include "core/ui/Texts.h"
 #include "platform/Diagnostics.h"
 #include "platform/FileStore.h"
 #include "platform/InstanceLock.h"
@@ -37,7 +41,7 @@ int Main(const MainOptions& options) {
     Win32DialogHost dialogs;
     Win32Screen screen;
     int exitCode = 0;
-    {
+    try {
         PanelWindow panel;
         messages.SetPanel(panel.hwnd());
         dialogs.SetOwner(panel.hwnd());
@@ -66,6 +70,13 @@ int Main(const MainOptions& options) {
         }
         exitCode = static_cast<int>(message.wParam);
         Win32Window::OnUncaughtException = {};
+    } catch (const std::exception& e) {
+        // A window that could not be made: say so, rather than idle invisibly.
+        Win32Window::OnUncaughtException = {};
+        diagnostics.Report(std::string("Velmora: ") + e.what());
+        messages.SetPanel(nullptr);
+        messages.Warn(texts::StartFailedMessage(e.what()));
+        exitCode = 1;
     }
     ::OleUninitialize();
     return exitCode;

@@ -13,9 +13,9 @@
 namespace velmora::win32 {
 
 // A small modal dialog from an in-memory template: its controls are placed in WM_INITDIALOG
-// from the core's twip layout at the screen's DPI, in tab order. Buttons, Enter (IDOK), Esc and
-// the title bar's close (IDCANCEL) go to the core's button handler following the dialog's key
-// rules; the handler closes the dialog through CloseDialog. No exception leaves the dialog
+// from the core's twip layout at the screen's DPI, in the core's tab order. Buttons, Enter (IDOK),
+// Esc and the title bar's close (IDCANCEL) go to the core's button handler following the dialog's
+// key rules; the handler closes the dialog through CloseDialog. No exception leaves the dialog
 // procedure.
 class ModalDialog {
   public:

@@ -32,9 +32,24 @@ PanelWindow::~PanelWindow() {
     ::DeleteObject(boldFont_);
 }
 
+int PanelWindow::IdOf(panel::Control control) {
+    switch (control) {
+        case panel::Control::List:
+            return kList;
+        case panel::Control::Exit:
+            return kExit;
+        case panel::Control::Settings:
+            return kSettings;
+        case panel::Control::Separator:
+            return kSeparator;
+        case panel::Control::About:
+            return kAbout;
+    }
+    return 0;
+}
+
 void PanelWindow::BuildControls() {
     HWND self = hwnd();
-    // In tab order: the list, the three buttons, the About button.
     HWND list =
         CreateControl(self, L"LISTBOX", "",
                       WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_CLIPSIBLINGS,
@@ -58,6 +73,7 @@ void PanelWindow::BuildControls() {
                       ToPixelRect(panel::kKeyHelp), kKeyHelp);
     ::SetWindowPos(keyHelp, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     (void)about;
+    ApplyTabOrder(self, panel::kTabOrder, &IdOf);
     for (HWND child = ::GetWindow(self, GW_CHILD); child != nullptr;
          child = ::GetWindow(child, GW_HWNDNEXT)) {
         ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
@@ -121,6 +137,9 @@ LRESULT PanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_ENDSESSION:
             if (wParam) Raise(onEndSession);
+            return 0;
+        case kUnloadMessage:
+            ::DestroyWindow(hwnd());
             return 0;
         case WM_CLOSE:
             // Closed from outside (Alt+F4, the task manager): ended as the exit button ends it,
@@ -230,8 +249,10 @@ void PanelWindow::SetArgumentLabelLook(bool bold, const std::string& toolTip) {
     toolTip_->SetText(label, toolTip);
 }
 
+// Destroyed from the message loop, never from inside a callback of its own controls (a fault in
+// the list's key handler ends the program from within the list box's WM_KEYUP).
 void PanelWindow::Unload() {
-    if (hwnd() != nullptr) ::DestroyWindow(hwnd());
+    if (hwnd() != nullptr) ::PostMessageW(hwnd(), kUnloadMessage, 0, 0);
 }
 
 bool PanelWindow::Enabled() const { return timerEnabled_; }

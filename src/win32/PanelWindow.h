@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "core/panel/PanelView.h"
+#include "core/ui/Layout.h"
 #include "win32/DropTarget.h"
 #include "win32/ToolTipWindow.h"
 #include "win32/Win32ListControl.h"
@@ -16,6 +17,8 @@ namespace velmora::win32 {
 // adapts them to the core's views and forwards their events.
 class PanelWindow : public Win32Window, public IPanelView, public ITimer {
   public:
+    // Posted by Unload.
+    static constexpr UINT kUnloadMessage = WM_APP + 1;
     enum ControlId { kList = 100, kExit, kSettings, kSeparator, kArgument, kKeyHelp, kAbout };
 
     PanelWindow();
@@ -23,6 +26,8 @@ class PanelWindow : public Win32Window, public IPanelView, public ITimer {
 
     IListControl& listControl() { return *list_; }
     HWND control(ControlId id) const { return ::GetDlgItem(hwnd(), id); }
+    // The child id of a control of the core's layout.
+    static int IdOf(layout::panel::Control control);
     DropTarget& listDropTarget() { return *listDrop_; }
     DropTarget& argumentDropTarget() { return *argumentDrop_; }
     bool argumentBold() const { return argumentBold_; }

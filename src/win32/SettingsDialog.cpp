@@ -13,6 +13,22 @@ SettingsDialog::SettingsDialog(SettingsDialogLogic& logic)
                   ui::kKeys, [&logic](int index) { logic.OnButtonClick(index); }),
       logic_(logic) {}
 
+int SettingsDialog::IdOf(ui::Control control) {
+    switch (control) {
+        case ui::Control::CornerList:
+            return kCornerList;
+        case ui::Control::PixelBox:
+            return kPixelBox;
+        case ui::Control::WidthList:
+            return kWidthList;
+        case ui::Control::UpdateButton:
+            return kFirstButtonId + ui::Update;
+        case ui::Control::AbortButton:
+            return kFirstButtonId + ui::Abort;
+    }
+    return 0;
+}
+
 void SettingsDialog::BuildControls() {
     const auto choices = [&](const auto& texts, const TwipRect& place, int id) {
         // A drop-down list's height includes its opened list.
@@ -30,7 +46,6 @@ void SettingsDialog::BuildControls() {
         AddControl(L"STATIC", texts::kSettingsCaptions[i], SS_LEFT | SS_NOPREFIX, 0,
                    ui::kCaptions[i], -1);
     }
-    // In tab order: corner list, pixel box, width list, then the two buttons.
     choices(texts::kCornerChoices, ui::kCornerList, kCornerList);
     HWND pixels = AddTextBox(ui::kPixelBox, kPixelBox);
     ::SendMessageW(pixels, EM_LIMITTEXT, ui::kPixelMaxLength, 0);
@@ -45,6 +60,7 @@ void SettingsDialog::BuildControls() {
     ::SetWindowPos(rule, nullptr, 0, 0, r.right - r.left, ruleHeight, SWP_NOMOVE | SWP_NOZORDER);
     AddButton(ui::Update, texts::kUpdateButton, InFrame(ui::kButtonFrame, ui::kUpdateButton));
     AddButton(ui::Abort, texts::kAbortButton, InFrame(ui::kButtonFrame, ui::kAbortButton));
+    ApplyTabOrder(hwnd(), ui::kTabOrder, &IdOf);
 }
 
 int SettingsDialog::CornerIndex() const {

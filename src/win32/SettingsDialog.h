@@ -21,6 +21,9 @@ class SettingsDialog : public ModalDialog, public ISettingsView {
     void FocusPixelText() override;
     void Close() override;
 
+    // The child id of a control of the core's layout.
+    static int IdOf(layout::settings::Control control);
+
   protected:
     void BuildControls() override;
 

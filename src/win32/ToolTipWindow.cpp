@@ -1,5 +1,7 @@
 #include "win32/ToolTipWindow.h"
 
+#include "win32/Win32Window.h"
+
 #include <commctrl.h>
 
 #include "platform/WideText_windows.h"
@@ -23,11 +25,15 @@ ToolTipWindow::ToolTipWindow(HWND owner)
                              WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
                              ::GetModuleHandleW(nullptr), nullptr)) {
+    if (tip_ == nullptr) throw CreationFailed(TOOLTIPS_CLASSW);
     // Long targets wrap instead of running off the screen.
     ::SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 600);
 }
 
-ToolTipWindow::~ToolTipWindow() { ::DestroyWindow(tip_); }
+// The owner destroys its tooltip with itself; only a tooltip still there is destroyed here.
+ToolTipWindow::~ToolTipWindow() {
+    if (::IsWindow(tip_)) ::DestroyWindow(tip_);
+}
 
 void ToolTipWindow::Add(HWND control) {
     TTTOOLINFOW info = ToolFor(owner_, control);

@@ -45,8 +45,11 @@ void Win32Window::Create(const wchar_t* className, DWORD style, DWORD exStyle, c
         wc.hIcon = ::LoadIconW(wc.hInstance, L"VELMORA");
         ::RegisterClassExW(&wc);
     }
-    ::CreateWindowExW(exStyle, className, L"", style, rect.left, rect.top, rect.right - rect.left,
-                      rect.bottom - rect.top, parent, nullptr, ::GetModuleHandleW(nullptr), this);
+    if (::CreateWindowExW(exStyle, className, L"", style, rect.left, rect.top,
+                          rect.right - rect.left, rect.bottom - rect.top, parent, nullptr,
+                          ::GetModuleHandleW(nullptr), this) == nullptr) {
+        throw CreationFailed(className);
+    }
 }
 
 LRESULT Win32Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -116,10 +119,24 @@ LRESULT CallOriginal(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
 
 HWND CreateControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style,
                    DWORD exStyle, const RECT& pixels, int id) {
-    return ::CreateWindowExW(
+    HWND control = ::CreateWindowExW(
         exStyle, className, Widen(text).c_str(), style | WS_CHILD | WS_VISIBLE, pixels.left,
         pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top, parent,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
+    if (control == nullptr) throw CreationFailed(className);
+    return control;
+}
+
+std::runtime_error CreationFailed(const wchar_t* className) {
+    const DWORD error = ::GetLastError();
+    wchar_t* text = nullptr;
+    ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
+    std::string reason = text != nullptr ? Narrow(text) : "error " + std::to_string(error);
+    ::LocalFree(text);
+    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) reason.pop_back();
+    return std::runtime_error("CreateWindowExW(" + Narrow(className) + "): " + reason);
 }
 
 void SetText(HWND window, const std::string& utf8) {
@@ -140,6 +157,13 @@ int HeldModifiers() {
     if (::GetKeyState(VK_CONTROL) & 0x8000) mask |= kCtrlMask;
     if (::GetKeyState(VK_MENU) & 0x8000) mask |= kAltMask;
     return mask;
+}
+
+void ApplyTabOrder(const std::vector<HWND>& controls) {
+    for (std::size_t i = 1; i < controls.size(); ++i) {
+        ::SetWindowPos(controls[i], controls[i - 1], 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 }
 
 }  // namespace velmora::win32

@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace velmora::win32 {
 
@@ -25,7 +28,8 @@ class Win32Window {
     static void Guard(const std::function<void()>& f);
 
   protected:
-    // Registers the class once and creates the window with this object bound to it.
+    // Registers the class once and creates the window with this object bound to it; throws
+    // CreationFailed when it cannot.
     void Create(const wchar_t* className, DWORD style, DWORD exStyle, const RECT& rect,
                 HWND parent);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -44,11 +48,26 @@ using SubclassHandler = std::function<bool(HWND, UINT, WPARAM, LPARAM, LRESULT* 
 void Subclass(HWND control, SubclassHandler* handler);
 LRESULT CallOriginal(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
 
-// A child control of a system class.
+// Why a window could not be created (the last error), to be thrown: nothing runs on without it.
+std::runtime_error CreationFailed(const wchar_t* className);
+
+// A child control of a system class; throws CreationFailed when it cannot be made.
 HWND CreateControl(HWND parent, const wchar_t* className, const std::string& text, DWORD style,
                    DWORD exStyle, const RECT& pixels, int id);
 
 void SetText(HWND window, const std::string& utf8);
+
+// Puts the controls one after another in the z-order, the order Tab follows in a dialog and
+// under IsDialogMessage; other controls keep their places.
+void ApplyTabOrder(const std::vector<HWND>& controls);
+
+// The same from one of the core's tab-order tables, with the child id of each control.
+template <typename Control, std::size_t N>
+void ApplyTabOrder(HWND parent, const std::array<Control, N>& order, int (*idOf)(Control)) {
+    std::vector<HWND> controls;
+    for (const Control control : order) controls.push_back(::GetDlgItem(parent, idOf(control)));
+    ApplyTabOrder(controls);
+}
 std::string GetText(HWND window);
 
 // Shift 1, Ctrl 2, Alt 4, as held now (for the message being handled).

@@ -42,6 +42,16 @@ int Dpi() {
     return dpi;
 }
 
+// Tab walks the controls in the order of the core's table.
+template <typename Control, std::size_t N>
+void ExpectTabOrder(HWND parent, const std::array<Control, N>& order, int (*idOf)(Control)) {
+    HWND at = ::GetDlgItem(parent, idOf(order[0]));
+    for (std::size_t i = 1; i < N; ++i) {
+        at = ::GetNextDlgTabItem(parent, at, FALSE);
+        EXPECT_EQ(::GetDlgCtrlID(at), idOf(order[i])) << i;
+    }
+}
+
 void Drop(win32::DropTarget& target, TestDataObject& data, DWORD keyState = 0) {
     DWORD effect = DROPEFFECT_COPY;
     target.DragEnter(&data, keyState, POINTL{5, 5}, &effect);
@@ -81,15 +91,7 @@ TEST(Win32Panel, PlacesEveryControlFromTheLayoutAtTheScreensDpi) {
     EXPECT_FALSE(p.window.argumentBold());
     EXPECT_EQ(p.window.argumentToolTip(), texts::kArgumentHelp);
 
-    // Tab order: the list, the three buttons, the About button.
-    HWND expected[] = {
-        p.list(), p.window.control(PanelWindow::kExit), p.window.control(PanelWindow::kSettings),
-        p.window.control(PanelWindow::kSeparator), p.window.control(PanelWindow::kAbout)};
-    HWND at = expected[0];
-    for (std::size_t i = 1; i < std::size(expected); ++i) {
-        at = ::GetNextDlgTabItem(panel, at, FALSE);
-        EXPECT_EQ(at, expected[i]) << i;
-    }
+    ExpectTabOrder(panel, layout::panel::kTabOrder, &PanelWindow::IdOf);
     EXPECT_EQ(p.logic.BaseWidth(), 2595);
     EXPECT_EQ(p.logic.BaseListWidth(), 2475);
 }
@@ -191,6 +193,7 @@ TEST(Win32Panel, RightClickOpensTheItemDialogOwnedByThePanelAndEnterChanges) {
         ownerDisabled =
             ::GetWindow(d, GW_OWNER) == p.window.hwnd() && !::IsWindowEnabled(p.window.hwnd());
         timerOff = !p.window.Enabled();
+        ExpectTabOrder(d, layout::item::kTabOrder, &win32::ItemDialog::IdOf);
         HWND labelBox = ::GetDlgItem(d, win32::ItemDialog::kLabelBox);
         shownLabel = win32::GetText(labelBox);
         // It opens with the label wholly selected: typing replaces it.
@@ -237,6 +240,8 @@ TEST(Win32Dialogs, SettingsRefusesEntriesOutsideTheRangeAndEnterDoesNotConfirm) 
     WhenDialogOpens([&](win32::ModalDialog& dialog) {
         HWND d = dialog.hwnd();
         HWND box = ::GetDlgItem(d, win32::SettingsDialog::kPixelBox);
+        if (openAfter.empty())
+            ExpectTabOrder(d, layout::settings::kTabOrder, &win32::SettingsDialog::IdOf);
         corner = win32::GetText(::GetDlgItem(d, win32::SettingsDialog::kCornerList));
         pixels = win32::GetText(box);
         width = win32::GetText(::GetDlgItem(d, win32::SettingsDialog::kWidthList));
@@ -289,6 +294,7 @@ TEST(Win32Dialogs, AboutShowsTheVersionAndOpensTheReadmeBesideTheExecutable) {
     bool backFocused = false, openAfterDoubleClick = false;
     WhenDialogOpens([&](win32::ModalDialog& dialog) {
         HWND d = dialog.hwnd();
+        ExpectTabOrder(d, layout::about::kTabOrder, &win32::AboutDialog::IdOf);
         title = win32::GetText(::GetDlgItem(d, win32::AboutDialog::kTitle));
         description = win32::GetText(::GetDlgItem(d, win32::AboutDialog::kDescription));
         credits = win32::GetText(::GetDlgItem(d, win32::AboutDialog::kCredits));
@@ -321,7 +327,13 @@ TEST(Win32Panel, ClosingFromOutsideAndTheEndOfTheSessionUnloadOnce) {
     EXPECT_FALSE(sessionEnded);
     ::SendMessageW(panel, WM_ENDSESSION, TRUE, 0);
     EXPECT_TRUE(sessionEnded);
+    // Closed from outside: saved at once, while the window still stands; destroyed from the
+    // message loop.
     ::SendMessageW(panel, WM_CLOSE, 0, 0);
+    EXPECT_EQ(unloads, 1);
+    EXPECT_TRUE(::IsWindow(panel));
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
     EXPECT_FALSE(::IsWindow(panel));
     EXPECT_EQ(unloads, 1);
     EXPECT_FALSE(p.window.Enabled());

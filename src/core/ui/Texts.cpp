@@ -35,6 +35,10 @@ std::string NotWritableMessage(std::string_view path, std::string_view reason) {
            std::string(path) + "\n" + std::string(reason);
 }
 
+std::string StartFailedMessage(std::string_view reason) {
+    return "Velmora を起動できませんでした。\n" + std::string(reason);
+}
+
 std::string AlreadyRunningMessage(std::string_view path) {
     return "Velmora は既に起動しています。\n" + std::string(path);
 }

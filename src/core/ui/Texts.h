@@ -65,6 +65,7 @@ std::string FaultMessage(std::string_view what);
 std::string SaveRetryMessage(std::string_view failure);
 std::string NotWritableMessage(std::string_view path, std::string_view reason);
 std::string AlreadyRunningMessage(std::string_view path);
+std::string StartFailedMessage(std::string_view reason);
 
 // Why a file operation failed, in Japanese for the common failures, else the system's text.
 std::string FileErrorReason(FileError kind, std::string_view systemText);
