@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Velmora.exe under Wine: the settings dialog moves the panel to another corner; the item dialog
-# and the About window open over the panel and close with the keyboard. Screenshots of all three.
+# and the About window open over the panel and close with the keyboard; a save that fails at the
+# end is offered again. Screenshots of all three dialogs.
 . "$(dirname "$0")/lib.sh"
 start_display
 prepare_app <<'INI'
@@ -48,7 +49,14 @@ xdotool key Return
 wait_for 5 "the About window to close" dialog_closed "バージョン情報"
 ok "the About window opens and closes with Enter"
 
+# The settings file made read-only meanwhile: 終了 says the save failed and offers to try again;
+# the attribute cleared, Enter (再試行, the default) saves.
+"$VELMORA_WINE" attrib +r "$(winpath "$SETTINGS")" >/dev/null 2>&1
 click_panel 42 12
+wait_for 15 "the offer to try again" dialog_open "処理中断"
+kill -0 "$APP_PID" || fail "the program ended without offering to save again"
+"$VELMORA_WINE" attrib -r "$(winpath "$SETTINGS")" >/dev/null 2>&1
+xdotool key Return
 wait_exit
 tr -d '\r' <"$SETTINGS" | grep -qx 'WindowPosition=2' || { cat "$SETTINGS"; fail "the corner was not saved"; }
-ok "the new corner was saved"
+ok "a save that failed at the end was offered again, and the retry saved the new corner"
