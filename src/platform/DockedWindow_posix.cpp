@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/XcbDisplay_posix.h"
+
 namespace velmora::platform {
 
 // Its own connection: the toolkit's stays the toolkit's. Nothing selects events on it, so only
@@ -35,11 +37,9 @@ bool Overlap(const xcb_get_geometry_reply_t& a, const xcb_get_geometry_reply_t& 
            a.y < b.y + b.height + 2 * b.border_width && b.y < a.y + a.height + 2 * a.border_width;
 }
 
-// Nothing selects events on the connection, but every client gets MappingNotify (a keyboard
-// layout switch, a keyboard plugged in): read them so that they do not pile up for ever.
+// The connection, with the events every client gets read off it first.
 xcb_connection_t* Drained(xcb_connection_t* c) {
-    if (c == nullptr) return c;
-    while (xcb_generic_event_t* event = xcb_poll_for_event(c)) std::free(event);
+    DropEvents(c);
     return c;
 }
 
@@ -56,12 +56,7 @@ bool EdgeStrip(const xcb_get_geometry_reply_t& g, const xcb_get_geometry_reply_t
 }  // namespace
 
 DockedWindow::DockedWindow() : impl_(std::make_unique<Impl>()) {
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(connection) != 0) {
-        xcb_disconnect(connection);
-        return;
-    }
-    impl_->connection = connection;
+    impl_->connection = ConnectToDisplay().connection;
 }
 
 DockedWindow::~DockedWindow() {

@@ -1,6 +1,6 @@
 #include "platform/PointerQuery.h"
 
-#include <xcb/xcb.h>
+#include "platform/XcbDisplay_posix.h"
 
 #include <cstdlib>
 
@@ -12,20 +12,9 @@ struct PointerQuery::Impl {
 };
 
 PointerQuery::PointerQuery() : impl_(std::make_unique<Impl>()) {
-    int screenNumber = 0;
-    xcb_connection_t* connection = xcb_connect(nullptr, &screenNumber);
-    if (xcb_connection_has_error(connection) != 0) {
-        xcb_disconnect(connection);
-        return;
-    }
-    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(connection));
-    for (int i = 0; i < screenNumber && it.rem > 0; ++i) xcb_screen_next(&it);
-    if (it.rem == 0) {
-        xcb_disconnect(connection);
-        return;
-    }
-    impl_->connection = connection;
-    impl_->root = it.data->root;
+    const XcbDisplay display = ConnectToDisplay();
+    impl_->connection = display.connection;
+    impl_->root = display.root;
 }
 
 PointerQuery::~PointerQuery() {
@@ -39,9 +28,7 @@ std::optional<std::pair<int, int>> PointerQuery::Position() {
     if (reply == nullptr) return std::nullopt;
     const std::pair<int, int> position{reply->root_x, reply->root_y};
     std::free(reply);
-    // Nothing selects events here, but every client gets MappingNotify (a keyboard layout
-    // switch, a keyboard plugged in): read them so that they do not pile up for ever.
-    while (xcb_generic_event_t* event = xcb_poll_for_event(impl_->connection)) std::free(event);
+    DropEvents(impl_->connection);
     return position;
 }
 

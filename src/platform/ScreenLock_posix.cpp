@@ -1,9 +1,10 @@
 #include "platform/ScreenLock.h"
 
 #include <xcb/screensaver.h>
-#include <xcb/xcb.h>
 
 #include <cstdlib>
+
+#include "platform/XcbDisplay_posix.h"
 
 namespace velmora::platform {
 
@@ -14,12 +15,6 @@ struct ScreenLock::Impl {
 };
 
 namespace {
-
-// Nothing selects events on this connection, but every client gets MappingNotify (a keyboard
-// layout switch, a keyboard plugged in): read them so that they do not pile up for ever.
-void DropEvents(xcb_connection_t* c) {
-    while (xcb_generic_event_t* event = xcb_poll_for_event(c)) std::free(event);
-}
 
 bool ServerSaverOn(xcb_connection_t* c, xcb_window_t root) {
     xcb_screensaver_query_info_reply_t* info =
@@ -49,21 +44,12 @@ bool KeyboardGrabbedElsewhere(xcb_connection_t* c, xcb_window_t root) {
 }  // namespace
 
 ScreenLock::ScreenLock() : impl_(std::make_unique<Impl>()) {
-    int screenNumber = 0;
-    xcb_connection_t* c = xcb_connect(nullptr, &screenNumber);
-    if (xcb_connection_has_error(c) != 0) {
-        xcb_disconnect(c);
-        return;
-    }
-    xcb_screen_iterator_t it = xcb_setup_roots_iterator(xcb_get_setup(c));
-    for (int i = 0; i < screenNumber && it.rem > 0; ++i) xcb_screen_next(&it);
-    if (it.rem == 0) {
-        xcb_disconnect(c);
-        return;
-    }
-    impl_->connection = c;
-    impl_->root = it.data->root;
-    const xcb_query_extension_reply_t* extension = xcb_get_extension_data(c, &xcb_screensaver_id);
+    const XcbDisplay display = ConnectToDisplay();
+    if (display.connection == nullptr) return;
+    impl_->connection = display.connection;
+    impl_->root = display.root;
+    const xcb_query_extension_reply_t* extension =
+        xcb_get_extension_data(display.connection, &xcb_screensaver_id);
     impl_->hasScreenSaverExtension = extension != nullptr && extension->present != 0;
 }
 
