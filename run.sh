@@ -32,14 +32,22 @@ app_pid=$!
 
 # Into the trigger strip at the right edge, then wait for the panel to be mapped.
 xdotool mousemove 1277 300
-deadline=$((SECONDS + 20))
+deadline=$((SECONDS + 30))
 until xdotool search --onlyvisible --pid "$app_pid" >/dev/null 2>&1; do
     [ $SECONDS -lt $deadline ] || { echo "The panel did not appear." >&2; exit 1; }
     xdotool mousemove 1278 300
     sleep 0.1
 done
+# Mapped is not yet drawn (the first start builds font caches): the picture counts once the
+# panel's area in it is not blank.
 shot="$(pwd)/build/velmora-screenshot.png"
-import -window root "$shot"
+geometry=$(xdotool search --onlyvisible --pid "$app_pid" | head -n 1 | xargs xdotool getwindowgeometry --shell)
+eval "$geometry"
+until import -window root "$shot" &&
+    [ "$(convert "$shot" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" -format '%[fx:standard_deviation > 0]' info:)" = 1 ]; do
+    [ $SECONDS -lt $deadline ] || { echo "The panel appeared but was not drawn." >&2; exit 1; }
+    sleep 0.2
+done
 echo "The panel appeared; screenshot: $shot"
 kill -TERM "$app_pid"
 wait "$app_pid" || true
