@@ -1,6 +1,7 @@
 #include "win32/AboutDialog.h"
 
 #include "core/ui/Texts.h"
+#include "platform/WideText_windows.h"
 #include "win32/Dpi.h"
 
 namespace velmora::win32 {
@@ -14,6 +15,7 @@ AboutDialog::AboutDialog(AboutDialogLogic& logic)
 
 AboutDialog::~AboutDialog() {
     if (titleFont_ != nullptr) ::DeleteObject(titleFont_);
+    if (descriptionFont_ != nullptr) ::DeleteObject(descriptionFont_);
 }
 
 int AboutDialog::IdOf(ui::Control control) {
@@ -53,7 +55,34 @@ void AboutDialog::SetTitleLine(const std::string& text) {
     SetText(::GetDlgItem(hwnd(), kTitle), text);
 }
 void AboutDialog::SetDescription(const std::string& text) {
-    SetText(::GetDlgItem(hwnd(), kDescription), text);
+    HWND description = ::GetDlgItem(hwnd(), kDescription);
+    SetText(description, text);
+    // At some DPIs the Japanese font's full-width characters are a pixel wider than the layout
+    // assumes, and the last line would be cut: the text takes the largest size that fits whole.
+    RECT box{};
+    ::GetClientRect(description, &box);
+    const std::wstring wide = platform::Widen(text);
+    HDC dc = ::GetDC(description);
+    for (double points = ui::kFontPoints; points >= ui::kFontPoints - 3; points -= 0.25) {
+        HFONT font = CreateGothicFont(points);
+        HGDIOBJ old = ::SelectObject(dc, font);
+        RECT needed{0, 0, box.right, 0};
+        ::DrawTextW(dc, wide.c_str(), -1, &needed,
+                    DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+        ::SelectObject(dc, old);
+        if (needed.bottom <= box.bottom || points - 0.25 < ui::kFontPoints - 3) {
+            if (points == ui::kFontPoints) {
+                ::DeleteObject(font);  // the dialog's own font fits
+            } else {
+                ::SendMessageW(description, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+                if (descriptionFont_ != nullptr) ::DeleteObject(descriptionFont_);
+                descriptionFont_ = font;
+            }
+            break;
+        }
+        ::DeleteObject(font);
+    }
+    ::ReleaseDC(description, dc);
 }
 void AboutDialog::SetCredits(const std::string& text) {
     SetText(::GetDlgItem(hwnd(), kCredits), text);

@@ -28,6 +28,7 @@ class AboutDialog : public ModalDialog, public IAboutView {
   private:
     AboutDialogLogic& logic_;
     HFONT titleFont_ = nullptr;
+    HFONT descriptionFont_ = nullptr;  // smaller than the dialog's, where that does not fit
 };
 
 }  // namespace velmora::win32

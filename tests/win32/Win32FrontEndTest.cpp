@@ -367,3 +367,67 @@ int main(int argc, char** argv) {
     ::OleUninitialize();
     return result;
 }
+
+// Every caption and text in every window fits its control at the DPI of this run (the suite runs
+// once at 96 DPI; the fit runs repeat it at 120, 144 and 192).
+namespace {
+std::vector<std::string> TextsThatDoNotFit(HWND parent) {
+    std::vector<std::string> cut;
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[32] = {};
+        ::GetClassNameW(child, className, 32);
+        const std::wstring kind = className;
+        const LONG style = ::GetWindowLongW(child, GWL_STYLE);
+        const bool button = kind == L"Button" && (style & 0xF) <= BS_DEFPUSHBUTTON;
+        if (kind != L"Static" && !button) continue;
+        const std::wstring text = platform::Widen(win32::GetText(child));
+        if (text.empty()) continue;
+        RECT client{};
+        ::GetClientRect(child, &client);
+        if (button) ::InflateRect(&client, -3, -3);  // the button's edge
+        HDC dc = ::GetDC(child);
+        HGDIOBJ old =
+            ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0)));
+        const bool single = button || (style & SS_CENTERIMAGE);
+        RECT needed{0, 0, client.right - client.left, 0};
+        ::DrawTextW(dc, text.c_str(), -1, &needed,
+                    DT_CALCRECT | (single ? DT_SINGLELINE : DT_WORDBREAK | DT_EDITCONTROL) |
+                        ((style & SS_NOPREFIX) && !button ? DT_NOPREFIX : 0));
+        RECT line{0, 0, 0, 0};
+        ::DrawTextW(dc, L"X", -1, &line, DT_CALCRECT | DT_SINGLELINE);
+        ::SelectObject(dc, old);
+        ::ReleaseDC(child, dc);
+        // A caption on one line must fit its width; a text that wraps, all its lines.
+        const bool wraps = !single && needed.bottom - needed.top > line.bottom;
+        if (needed.right - needed.left > client.right - client.left ||
+            (wraps && needed.bottom - needed.top > client.bottom - client.top)) {
+            cut.push_back(win32::GetText(child) + " (" +
+                          std::to_string(needed.right - needed.left) + "x" +
+                          std::to_string(needed.bottom - needed.top) + " in " +
+                          std::to_string(client.right - client.left) + "x" +
+                          std::to_string(client.bottom - client.top) + ")");
+        }
+    }
+    return cut;
+}
+}  // namespace
+
+TEST(Win32Windows, EveryTextFitsItsControl) {
+    Win32Panel p;
+    EXPECT_EQ(TextsThatDoNotFit(p.window.hwnd()), std::vector<std::string>{}) << Dpi();
+    for (const auto open : {&PanelLogic::OnSettingsClick, &PanelLogic::OnAboutClick}) {
+        std::vector<std::string> cut;
+        WhenDialogOpens(
+            [&](win32::ModalDialog& dialog) { cut = TextsThatDoNotFit(dialog.hwnd()); });
+        (p.logic.*open)();
+        EXPECT_EQ(cut, std::vector<std::string>{}) << Dpi();
+    }
+    p.logic.AppendItem("a", "C:\\a.exe");
+    p.window.listControl().SetSelectedIndex(0);
+    std::vector<std::string> cut;
+    WhenDialogOpens([&](win32::ModalDialog& dialog) { cut = TextsThatDoNotFit(dialog.hwnd()); });
+    HoldKeys(0);
+    ::SendMessageW(p.list(), WM_RBUTTONUP, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(cut, std::vector<std::string>{}) << Dpi();
+}
