@@ -28,7 +28,7 @@ summon_panel $((SCREEN_W - 2)) 300
 
 reparented() { [ "$(root_child_of "$1")" != "$(printf '0x%x' "$1")" ]; }
 has_icon() { xprop -id "$1" _NET_WM_ICON | grep -q 'Icon (48 x 48)'; }
-has_icon "$PANEL" || fail "the panel has no icon"
+wait_for 5 "the panel's icon" has_icon "$PANEL"
 
 # The item dialog of the first item: the new label typed, then its change button clicked.
 click_panel 40 52
@@ -37,7 +37,7 @@ wait_for 5 "the item dialog" visible_window "情報変更"
 DIALOG=$(visible_window "情報変更")
 wait_for 5 "the dialog's frame" reparented "$DIALOG"
 clear_of_panel "$DIALOG" "the item dialog"
-has_icon "$DIALOG" || fail "the item dialog has no icon"
+wait_for 5 "the item dialog's icon" has_icon "$DIALOG"
 xdotool type --delay 20 renamed
 xdotool mousemove --window "$DIALOG" 352 98 click 1 # "変更(&U)"
 wait_for 5 "the item dialog to close" sh -c '! xdotool search --onlyvisible --name "^情報変更\$"'
