@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <vector>
+
 #include "core/launch/OneShotArgs.h"
 #include "platform/WideText_windows.h"
 #include "win32/Win32Window.h"
@@ -85,6 +87,19 @@ int DropModifiers(DWORD keyState) {
     return mask;
 }
 
+namespace {
+
+// Drops read but not yet handled, and the thread timer that hands them on.
+struct PendingDrop {
+    DropTarget* target;
+    DropData data;
+    int modifiers;
+};
+std::vector<PendingDrop> g_pending;
+UINT_PTR g_pendingTimer = 0;
+
+}  // namespace
+
 DropTarget::DropTarget(HWND control, Handler handler)
     : control_(control), handler_(std::move(handler)) {
     registered_ = ::RegisterDragDrop(control_, this) == S_OK;
@@ -95,6 +110,8 @@ DropTarget::~DropTarget() { Revoke(); }
 void DropTarget::Revoke() {
     if (registered_) ::RevokeDragDrop(control_);
     registered_ = false;
+    // Its control is going away: its drops not yet handled go with it.
+    std::erase_if(g_pending, [this](const PendingDrop& drop) { return drop.target == this; });
 }
 
 HRESULT DropTarget::QueryInterface(REFIID riid, void** object) {
@@ -128,14 +145,29 @@ HRESULT DropTarget::DragOver(DWORD, POINTL, DWORD* effect) {
 
 HRESULT DropTarget::DragLeave() { return S_OK; }
 
+void CALLBACK DropTarget::HandlePending(HWND, UINT, UINT_PTR, DWORD) {
+    ::KillTimer(nullptr, g_pendingTimer);
+    g_pendingTimer = 0;
+    std::vector<PendingDrop> drops;
+    drops.swap(g_pending);
+    for (PendingDrop& drop : drops) {
+        Win32Window::Guard([&] { drop.target->handler_(drop.data, drop.modifiers); });
+    }
+}
+
+bool DropTarget::AnyPending() { return !g_pending.empty(); }
+
 HRESULT DropTarget::Drop(IDataObject* data, DWORD keyState, POINTL, DWORD* effect) {
     if (!Accepting(control_)) {
         *effect = DROPEFFECT_NONE;
         return S_OK;
     }
     *effect = DROPEFFECT_COPY;
-    const int modifiers = DropModifiers(keyState);
-    Win32Window::Guard([&] { handler_(ReadDataObject(data), modifiers); });
+    // Handled once Drop has returned: a message about it (a full list) would otherwise keep the
+    // drag source (Explorer) hanging until it is answered. A thread timer runs in every message
+    // loop, a modal one included.
+    g_pending.push_back({this, ReadDataObject(data), DropModifiers(keyState)});
+    if (g_pendingTimer == 0) g_pendingTimer = ::SetTimer(nullptr, 0, 0, &DropTarget::HandlePending);
     return S_OK;
 }
 

@@ -15,7 +15,8 @@ DropData ReadDataObject(IDataObject* data);
 // held: Wine never reports Ctrl in it.
 int DropModifiers(DWORD keyState);
 
-// An OLE drop target for one control: every drop is offered as a copy and handed on.
+// An OLE drop target for one control: every drop is offered as a copy and handed on once the
+// drop is over, from the message loop.
 class DropTarget : public IDropTarget {
   public:
     using Handler = std::function<void(const DropData& data, int modifiers)>;
@@ -35,7 +36,12 @@ class DropTarget : public IDropTarget {
     HRESULT STDMETHODCALLTYPE Drop(IDataObject* data, DWORD keyState, POINTL point,
                                    DWORD* effect) override;
 
+    // Drops that wait for the message loop to hand them on.
+    static bool AnyPending();
+
   private:
+    static void CALLBACK HandlePending(HWND, UINT, UINT_PTR, DWORD);
+
     HWND control_;
     Handler handler_;
     LONG references_ = 1;

@@ -57,6 +57,15 @@ void Drop(win32::DropTarget& target, TestDataObject& data, DWORD keyState = 0) {
     target.DragEnter(&data, keyState, POINTL{5, 5}, &effect);
     EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_COPY));
     target.Drop(&data, keyState, POINTL{5, 5}, &effect);
+    // Handed on from the message loop, once the drop is over.
+    EXPECT_TRUE(win32::DropTarget::AnyPending());
+    const ULONGLONG end = ::GetTickCount64() + 2000;
+    MSG message;
+    while (win32::DropTarget::AnyPending() && ::GetTickCount64() < end) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
+    }
+    EXPECT_FALSE(win32::DropTarget::AnyPending());
 }
 
 }  // namespace
