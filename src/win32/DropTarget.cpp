@@ -2,9 +2,11 @@
 
 #include <shellapi.h>
 
+#include <string_view>
 #include <vector>
 
 #include "core/launch/OneShotArgs.h"
+#include "platform/LegacyCodec.h"
 #include "platform/WideText_windows.h"
 #include "win32/Win32Window.h"
 
@@ -32,6 +34,16 @@ class Medium {
     bool ok_ = false;
 };
 
+// A text in a block of global memory: it ends at its NUL or at the end of the block, whichever
+// comes first.
+template <typename Char>
+std::basic_string_view<Char> TextIn(const Char* chars, SIZE_T bytes) {
+    const std::size_t limit = bytes / sizeof(Char);
+    std::size_t length = 0;
+    while (length < limit && chars[length] != Char{}) ++length;
+    return {chars, length};
+}
+
 }  // namespace
 
 DropData ReadDataObject(IDataObject* data) {
@@ -49,26 +61,15 @@ DropData ReadDataObject(IDataObject* data) {
             ::GlobalUnlock(files.global());
         }
     }
-    // The text ends at its NUL or at the end of the block, whichever comes first.
     if (Medium text(data, CF_UNICODETEXT); text.global() != nullptr) {
         if (const auto* chars = static_cast<const wchar_t*>(::GlobalLock(text.global()))) {
-            const std::size_t limit = ::GlobalSize(text.global()) / sizeof(wchar_t);
-            std::size_t length = 0;
-            while (length < limit && chars[length] != L'\0') ++length;
-            drop.text = platform::Narrow(std::wstring_view(chars, length));
+            drop.text = platform::Narrow(TextIn(chars, ::GlobalSize(text.global())));
             ::GlobalUnlock(text.global());
         }
     } else if (Medium ansi(data, CF_TEXT); ansi.global() != nullptr) {
         // Older programs offer only ANSI text, which OLE does not turn into Unicode for drags.
         if (const auto* chars = static_cast<const char*>(::GlobalLock(ansi.global()))) {
-            const std::size_t limit = ::GlobalSize(ansi.global());
-            std::size_t length = 0;
-            while (length < limit && chars[length] != '\0') ++length;
-            std::wstring wide(length, L'\0');
-            wide.resize(static_cast<std::size_t>(
-                ::MultiByteToWideChar(CP_ACP, 0, chars, static_cast<int>(length), wide.data(),
-                                      static_cast<int>(length))));
-            drop.text = platform::Narrow(wide);
+            drop.text = platform::DecodeLegacyText(TextIn(chars, ::GlobalSize(ansi.global())));
             ::GlobalUnlock(ansi.global());
         }
     }

@@ -128,15 +128,8 @@ HWND CreateControl(HWND parent, const wchar_t* className, const std::string& tex
 }
 
 std::runtime_error CreationFailed(const wchar_t* className) {
-    const DWORD error = ::GetLastError();
-    wchar_t* text = nullptr;
-    ::FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<LPWSTR>(&text), 0, nullptr);
-    std::string reason = text != nullptr ? Narrow(text) : "error " + std::to_string(error);
-    ::LocalFree(text);
-    while (!reason.empty() && (reason.back() == '\n' || reason.back() == '\r')) reason.pop_back();
-    return std::runtime_error("CreateWindowExW(" + Narrow(className) + "): " + reason);
+    return std::runtime_error("CreateWindowExW(" + Narrow(className) +
+                              "): " + platform::SystemErrorText(::GetLastError()));
 }
 
 void SetText(HWND window, const std::string& utf8) {
