@@ -30,15 +30,22 @@ fail() {
     exit 1
 }
 
+# Polls a command until it succeeds; false once the deadline (seconds) has passed.
+poll_until() {
+    local deadline=$1
+    shift
+    local end=$(($(date +%s%N) + deadline * 1000000000))
+    until "$@" >/dev/null 2>&1; do
+        [ "$(date +%s%N)" -lt "$end" ] || return 1
+        sleep 0.05
+    done
+}
+
 # Polls a command until it succeeds, or fails the test after the deadline (seconds).
 wait_for() {
     local deadline=$1 what=$2
     shift 2
-    local end=$(($(date +%s%N) + deadline * 1000000000))
-    until "$@" >/dev/null 2>&1; do
-        [ "$(date +%s%N)" -lt "$end" ] || fail "timed out waiting for $what"
-        sleep 0.05
-    done
+    poll_until "$deadline" "$@" || fail "timed out waiting for $what"
 }
 
 start_display() {
@@ -231,9 +238,5 @@ drag_once() {
     xdotool mouseup 1
     # The source hides when its drag is over; it stays to answer the target's requests for the
     # data, and is ended with the test.
-    local end=$(($(date +%s) + 10))
-    until drag_over >/dev/null 2>&1; do
-        [ "$(date +%s)" -lt "$end" ] || return 1
-        sleep 0.05
-    done
+    poll_until 10 drag_over
 }
