@@ -14,7 +14,6 @@ AboutDialog::AboutDialog(AboutDialogLogic& logic)
       logic_(logic) {}
 
 AboutDialog::~AboutDialog() {
-    if (titleFont_ != nullptr) ::DeleteObject(titleFont_);
     if (descriptionFont_ != nullptr) ::DeleteObject(descriptionFont_);
 }
 
@@ -36,8 +35,8 @@ void AboutDialog::BuildControls() {
                InFrame(ui::kLowerFrame, ui::kCredits), kCredits);
     HWND title = AddControl(L"STATIC", "", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | WS_BORDER, 0,
                             ui::kTitle, kTitle);
-    titleFont_ = CreateGothicFont(ui::kTitleFontPoints);
-    ::SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_), FALSE);
+    ::SendMessageW(title, WM_SETFONT, reinterpret_cast<WPARAM>(layout().Font(ui::kTitleFontPoints)),
+                   FALSE);
     AddControl(L"STATIC", "", SS_LEFT | SS_NOPREFIX | SS_NOTIFY | WS_BORDER, 0,
                InFrame(ui::kUpperFrame, ui::kDescription), kDescription);
     ApplyTabOrder(hwnd(), ui::kTabOrder, &IdOf);
@@ -55,35 +54,44 @@ void AboutDialog::SetTitleLine(const std::string& text) {
     SetText(::GetDlgItem(hwnd(), kTitle), text);
 }
 void AboutDialog::SetDescription(const std::string& text) {
+    SetText(::GetDlgItem(hwnd(), kDescription), text);
+    FitDescription();
+}
+
+void AboutDialog::OnDpiChanged() { FitDescription(); }
+
+void AboutDialog::FitDescription() {
     HWND description = ::GetDlgItem(hwnd(), kDescription);
-    SetText(description, text);
     // At some DPIs the Japanese font's full-width characters are a pixel wider than the layout
     // assumes, and the last line would be cut: the text takes the largest size that fits whole.
     RECT box{};
     ::GetClientRect(description, &box);
-    const std::wstring wide = platform::Widen(text);
+    const std::wstring wide = platform::Widen(GetText(description));
     HDC dc = ::GetDC(description);
+    HFONT fitting = nullptr;
     for (double points = ui::kFontPoints; points >= ui::kFontPoints - 3; points -= 0.25) {
-        HFONT font = CreateGothicFont(points);
+        HFONT font = CreateGothicFont(points, layout().dpi());
         HGDIOBJ old = ::SelectObject(dc, font);
         RECT needed{0, 0, box.right, 0};
         ::DrawTextW(dc, wide.c_str(), -1, &needed,
                     DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
         ::SelectObject(dc, old);
         if (needed.bottom <= box.bottom || points - 0.25 < ui::kFontPoints - 3) {
-            if (points == ui::kFontPoints) {
+            if (points != ui::kFontPoints)
+                fitting = font;
+            else
                 ::DeleteObject(font);  // the dialog's own font fits
-            } else {
-                ::SendMessageW(description, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-                if (descriptionFont_ != nullptr) ::DeleteObject(descriptionFont_);
-                descriptionFont_ = font;
-            }
             break;
         }
         ::DeleteObject(font);
     }
     ::ReleaseDC(description, dc);
+    ::SendMessageW(description, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(fitting != nullptr ? fitting : font()), TRUE);
+    if (descriptionFont_ != nullptr) ::DeleteObject(descriptionFont_);
+    descriptionFont_ = fitting;
 }
+
 void AboutDialog::SetCredits(const std::string& text) {
     SetText(::GetDlgItem(hwnd(), kCredits), text);
 }

@@ -24,10 +24,12 @@ class AboutDialog : public ModalDialog, public IAboutView {
   protected:
     void BuildControls() override;
     bool OnCommand(int id, int code) override;
+    void OnDpiChanged() override;
 
   private:
+    void FitDescription();
+
     AboutDialogLogic& logic_;
-    HFONT titleFont_ = nullptr;
     HFONT descriptionFont_ = nullptr;  // smaller than the dialog's, where that does not fit
 };
 

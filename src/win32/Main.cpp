@@ -39,10 +39,10 @@ int Main(const MainOptions& options) {
     platform::SystemDiagnostics diagnostics;
     Win32MessageBox messages;
     Win32DialogHost dialogs;
-    Win32Screen screen;
     int exitCode = 0;
     try {
         PanelWindow panel;
+        Win32Screen screen([&panel] { return panel.dpi(); });
         messages.SetPanel(panel.hwnd());
         dialogs.SetOwner(panel.hwnd());
         const std::unique_ptr<Session> started =

@@ -16,15 +16,14 @@ ModalDialog::ModalDialog(const char* title, double clientWidth, double clientHei
       clientHeight_(clientHeight),
       fontPoints_(fontPoints),
       keys_(keys),
-      onButton_(std::move(onButton)) {}
+      onButton_(std::move(onButton)),
+      layout_(ScreenDpi()) {}
 
-ModalDialog::~ModalDialog() {
-    if (font_ != nullptr) ::DeleteObject(font_);
-}
+ModalDialog::~ModalDialog() = default;
 
 void ModalDialog::Run(HWND owner, std::function<void()> loaded) {
     loaded_ = std::move(loaded);
-    // An empty template: the controls are made in WM_INITDIALOG at the screen's DPI.
+    // An empty template: the controls are made in WM_INITDIALOG at the window's DPI.
     struct alignas(DWORD) Template {
         DLGTEMPLATE header;
         WORD menu, windowClass, title;
@@ -44,9 +43,7 @@ bool ModalDialog::OnCommand(int, int) { return false; }
 
 HWND ModalDialog::AddControl(const wchar_t* className, const std::string& text, DWORD style,
                              DWORD exStyle, const TwipRect& place, int id) {
-    HWND control = CreateControl(hwnd_, className, text, style, exStyle, ToPixelRect(place), id);
-    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    return control;
+    return layout_.Add(hwnd_, className, text, style, exStyle, place, id, font());
 }
 
 HWND ModalDialog::AddButton(int index, const char* caption, const TwipRect& place) {
@@ -82,18 +79,35 @@ HWND ModalDialog::AddTextBox(const TwipRect& place, int id, DWORD style) {
 
 void ModalDialog::Initialise() {
     SetText(hwnd_, title_);
-    font_ = CreateGothicFont(fontPoints_);
+    layout_.Rescale(WindowDpi(hwnd_));
     // The client area from the layout, the window around it, centred on the screen.
-    RECT frame{0, 0, TwipsToPixelsX(clientWidth_), TwipsToPixelsY(clientHeight_)};
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    ::SetWindowPos(hwnd_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                   (::GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height,
+    const SIZE size = WindowSize();
+    ::SetWindowPos(hwnd_, nullptr, (::GetSystemMetrics(SM_CXSCREEN) - size.cx) / 2,
+                   (::GetSystemMetrics(SM_CYSCREEN) - size.cy) / 2, size.cx, size.cy,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     BuildControls();
 }
+
+SIZE ModalDialog::WindowSize() const {
+    // The frame as the window has it now: at a DPI change Windows may not have scaled it yet,
+    // and Wine does not scale it.
+    RECT window{}, client{};
+    ::GetWindowRect(hwnd_, &window);
+    ::GetClientRect(hwnd_, &client);
+    return {layout_.ToPixels(clientWidth_) + (window.right - window.left) - client.right,
+            layout_.ToPixels(clientHeight_) + (window.bottom - window.top) - client.bottom};
+}
+
+void ModalDialog::FitClientArea() {
+    // Once more if the frame changed with the size (a wrapped menu bar, a rescaled frame).
+    for (int i = 0; i < 2; ++i) {
+        const SIZE size = WindowSize();
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void ModalDialog::OnDpiChanged() {}
 
 INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
@@ -103,13 +117,29 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam,
     }
     auto* self = reinterpret_cast<ModalDialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
     if (self == nullptr) return FALSE;
+    // Nothing reaches the object once its window is gone.
+    if (message == WM_NCDESTROY) ::SetWindowLongPtrW(hwnd, DWLP_USER, 0);
     INT_PTR result = FALSE;
     Win32Window::Guard([&] { result = self->HandleMessage(message, wParam, lParam); });
     return result;
 }
 
-INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM) {
+INT_PTR ModalDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_DPICHANGED: {
+            // Another monitor's scale, or a changed one: the layout again at the new DPI, where
+            // Windows suggests, sized from the layout so that the client area is exact.
+            layout_.Rescale(HIWORD(wParam));
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                           suggested->right - suggested->left, suggested->bottom - suggested->top,
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+            FitClientArea();
+            OnDpiChanged();
+            ::InvalidateRect(hwnd_, nullptr, TRUE);
+            ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, 0);
+            return TRUE;
+        }
         case WM_INITDIALOG:
             Initialise();
             if (loaded_) loaded_();

@@ -8,15 +8,16 @@
 #include <vector>
 
 #include "core/ui/Layout.h"
+#include "win32/Dpi.h"
 #include "win32/Win32Window.h"
 
 namespace velmora::win32 {
 
 // A small modal dialog from an in-memory template: its controls are placed in WM_INITDIALOG
-// from the core's twip layout at the screen's DPI, in the core's tab order. Buttons, Enter (IDOK),
-// Esc and the title bar's close (IDCANCEL) go to the core's button handler following the dialog's
-// key rules; the handler closes the dialog through CloseDialog. No exception leaves the dialog
-// procedure.
+// from the core's twip layout at the window's DPI (placed again when it changes), in the core's tab
+// order. Buttons, Enter (IDOK), Esc and the title bar's close (IDCANCEL) go to the core's button
+// handler following the dialog's key rules; the handler closes the dialog through CloseDialog. No
+// exception leaves the dialog procedure.
 class ModalDialog {
   public:
     static constexpr int kFirstButtonId = 1000;
@@ -41,6 +42,10 @@ class ModalDialog {
     virtual void BuildControls() = 0;
     // Notifications other than button clicks; true when handled.
     virtual bool OnCommand(int id, int code);
+    // After the controls were placed again at a new DPI.
+    virtual void OnDpiChanged();
+    DpiLayout& layout() { return layout_; }
+    HFONT font() { return layout_.Font(fontPoints_); }
 
     HWND AddButton(int index, const char* caption, const TwipRect& place);
     HWND AddControl(const wchar_t* className, const std::string& text, DWORD style, DWORD exStyle,
@@ -52,6 +57,8 @@ class ModalDialog {
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Initialise();
+    SIZE WindowSize() const;
+    void FitClientArea();
 
     std::string title_;
     double clientWidth_;
@@ -61,7 +68,7 @@ class ModalDialog {
     std::function<void(int)> onButton_;
     std::function<void()> loaded_;
     HWND hwnd_ = nullptr;
-    HFONT font_ = nullptr;
+    DpiLayout layout_;
     std::vector<std::unique_ptr<SubclassHandler>> handlers_;
 };
 

@@ -12,24 +12,26 @@ namespace {
 constexpr UINT_PTR kTimerId = 1;
 }
 
-PanelWindow::PanelWindow() {
-    const RECT rect{0, 0, TwipsToPixelsX(panel::kWidth), TwipsToPixelsY(panel::kHeight)};
+PanelWindow::PanelWindow() : layout_(ScreenDpi()) {
+    const RECT rect{0, 0, layout_.ToPixels(panel::kWidth), layout_.ToPixels(panel::kHeight)};
     Create(L"VelmoraPanel", WS_POPUP | WS_CLIPCHILDREN, WS_EX_TOPMOST | WS_EX_TOOLWINDOW, rect,
            nullptr);
-    font_ = CreateGothicFont(layout::kFontPoints);
-    boldFont_ = CreateGothicFont(layout::kFontPoints, true);
+    // Shown on a monitor scaled otherwise than the screen was at sign-in: sized for that one.
+    if (const int dpi = WindowDpi(hwnd()); dpi != layout_.dpi()) {
+        layout_.Rescale(dpi);
+        ::SetWindowPos(hwnd(), nullptr, 0, 0, layout_.ToPixels(panel::kWidth),
+                       layout_.ToPixels(panel::kHeight), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     toolTip_ = std::make_unique<ToolTipWindow>(hwnd());
     BuildControls();
     SetEnabled(true);
-    borderX_ = TwipsPerPixelX() * (TwipsToPixelsX(panel::kWidth) - 1);
+    borderX_ = layout_.twipsPerPixel() * (layout_.ToPixels(panel::kWidth) - 1);
 }
 
 PanelWindow::~PanelWindow() {
     if (listDrop_) listDrop_->Revoke();
     if (argumentDrop_) argumentDrop_->Revoke();
     if (hwnd() != nullptr) ::DestroyWindow(hwnd());
-    ::DeleteObject(font_);
-    ::DeleteObject(boldFont_);
 }
 
 int PanelWindow::IdOf(panel::Control control) {
@@ -50,34 +52,29 @@ int PanelWindow::IdOf(panel::Control control) {
 
 void PanelWindow::BuildControls() {
     HWND self = hwnd();
+    HFONT font = layout_.Font(layout::kFontPoints);
     HWND list =
-        CreateControl(self, L"LISTBOX", "",
-                      WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_CLIPSIBLINGS,
-                      WS_EX_CLIENTEDGE, ToPixelRect(panel::kList), kList);
+        layout_.Add(self, L"LISTBOX", "",
+                    WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_CLIPSIBLINGS,
+                    WS_EX_CLIENTEDGE, panel::kList, kList, font);
     const auto button = [&](const char* caption, const TwipRect& place, int id) {
-        return CreateControl(self, L"BUTTON", caption, BS_PUSHBUTTON | WS_TABSTOP, 0,
-                             ToPixelRect(InFrame(panel::kButtonBar, place)), id);
+        return layout_.Add(self, L"BUTTON", caption, BS_PUSHBUTTON | WS_TABSTOP, 0,
+                           InFrame(panel::kButtonBar, place), id, font);
     };
     button(texts::kExitButton, panel::kExitButton, kExit);
     button(texts::kSettingsButton, panel::kSettingsButton, kSettings);
     button(texts::kSeparatorButton, panel::kSeparatorButton, kSeparator);
-    HWND about =
-        CreateControl(self, L"BUTTON", texts::kAboutButton, BS_PUSHBUTTON | WS_TABSTOP, 0,
-                      ToPixelRect(InFrame(panel::kAboutFrame, panel::kAboutButton)), kAbout);
-    HWND argument = CreateControl(
-        self, L"STATIC", texts::kArgumentLabel, SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER,
-        0, ToPixelRect(InFrame(panel::kButtonBar, panel::kArgumentLabel)), kArgument);
+    layout_.Add(self, L"BUTTON", texts::kAboutButton, BS_PUSHBUTTON | WS_TABSTOP, 0,
+                InFrame(panel::kAboutFrame, panel::kAboutButton), kAbout, font);
+    HWND argument = layout_.Add(self, L"STATIC", texts::kArgumentLabel,
+                                SS_CENTER | SS_CENTERIMAGE | SS_NOTIFY | WS_BORDER, 0,
+                                InFrame(panel::kButtonBar, panel::kArgumentLabel), kArgument, font);
     // The key help lies under the About button and does not paint over it.
     HWND keyHelp =
-        CreateControl(self, L"STATIC", "", SS_LEFT | SS_NOPREFIX | WS_BORDER | WS_CLIPSIBLINGS, 0,
-                      ToPixelRect(panel::kKeyHelp), kKeyHelp);
+        layout_.Add(self, L"STATIC", "", SS_LEFT | SS_NOPREFIX | WS_BORDER | WS_CLIPSIBLINGS, 0,
+                    panel::kKeyHelp, kKeyHelp, font);
     ::SetWindowPos(keyHelp, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    (void)about;
     ApplyTabOrder(self, panel::kTabOrder, &IdOf);
-    for (HWND child = ::GetWindow(self, GW_CHILD); child != nullptr;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
-        ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    }
 
     list_ = std::make_unique<Win32ListControl>(list, *toolTip_);
     toolTip_->Add(argument);
@@ -133,6 +130,18 @@ LRESULT PanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT:
             Paint();
             return 0;
+        case WM_DPICHANGED: {
+            // Moved to a monitor scaled otherwise, or the scale changed: the same layout in
+            // twips at the new DPI, where Windows suggests. The size is the panel's own (the
+            // core may have widened it).
+            layout_.Rescale(HIWORD(wParam));
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            ::SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
+                           layout_.ToPixels(widthTwips_), layout_.ToPixels(panel::kHeight),
+                           SWP_NOZORDER | SWP_NOACTIVATE);
+            ::InvalidateRect(hwnd(), nullptr, TRUE);
+            return 0;
+        }
         case WM_QUERYENDSESSION:
             return TRUE;
         case WM_ENDSESSION:
@@ -162,8 +171,8 @@ void PanelWindow::Paint() {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(hwnd(), &ps);
     HGDIOBJ old = ::SelectObject(dc, ::GetStockObject(BLACK_PEN));
-    const int x = TwipsToPixelsX(borderX_);
-    const int bottom = TwipsToPixelsY(panel::kBottomLineY);
+    const int x = layout_.ToPixels(borderX_);
+    const int bottom = layout_.ToPixels(panel::kBottomLineY);
     const POINT outline[] = {{0, 0}, {x, 0}, {x, bottom}, {0, bottom}, {0, 0}};
     ::Polyline(dc, outline, 5);
     ::SetPixel(dc, x, bottom, RGB(0, 0, 0));
@@ -179,30 +188,31 @@ RECT PanelWindow::WindowRect() const {
 
 double PanelWindow::Width() const {
     const RECT r = WindowRect();
-    return (r.right - r.left) * TwipsPerPixelX();
+    return (r.right - r.left) * layout_.twipsPerPixel();
 }
 
 void PanelWindow::SetWidth(double twips) {
+    widthTwips_ = twips;
     const RECT r = WindowRect();
-    ::SetWindowPos(hwnd(), nullptr, 0, 0, TwipsToPixelsX(twips), r.bottom - r.top,
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, layout_.ToPixels(twips), r.bottom - r.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 double PanelWindow::Height() const {
     const RECT r = WindowRect();
-    return (r.bottom - r.top) * TwipsPerPixelY();
+    return (r.bottom - r.top) * layout_.twipsPerPixel();
 }
 
-double PanelWindow::Left() const { return WindowRect().left * TwipsPerPixelX(); }
-double PanelWindow::Top() const { return WindowRect().top * TwipsPerPixelY(); }
+double PanelWindow::Left() const { return WindowRect().left * layout_.twipsPerPixel(); }
+double PanelWindow::Top() const { return WindowRect().top * layout_.twipsPerPixel(); }
 
 void PanelWindow::SetLeft(double twips) {
-    ::SetWindowPos(hwnd(), nullptr, TwipsToPixelsX(twips), WindowRect().top, 0, 0,
+    ::SetWindowPos(hwnd(), nullptr, layout_.ToPixels(twips), WindowRect().top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PanelWindow::SetTop(double twips) {
-    ::SetWindowPos(hwnd(), nullptr, WindowRect().left, TwipsToPixelsY(twips), 0, 0,
+    ::SetWindowPos(hwnd(), nullptr, WindowRect().left, layout_.ToPixels(twips), 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -224,14 +234,13 @@ void PanelWindow::MakeTopmost() {
 double PanelWindow::ListWidth() const {
     RECT r{};
     ::GetWindowRect(list_->hwnd(), &r);
-    return (r.right - r.left) * TwipsPerPixelX();
+    return (r.right - r.left) * layout_.twipsPerPixel();
 }
 
 void PanelWindow::SetListWidth(double twips) {
-    RECT r{};
-    ::GetWindowRect(list_->hwnd(), &r);
-    ::SetWindowPos(list_->hwnd(), nullptr, 0, 0, TwipsToPixelsX(twips), r.bottom - r.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    TwipRect place = panel::kList;
+    place.width = twips;
+    layout_.Place(list_->hwnd(), place);
 }
 
 void PanelWindow::SetBorderX(double twips) {
@@ -245,7 +254,8 @@ void PanelWindow::SetArgumentLabelLook(bool bold, const std::string& toolTip) {
     argumentBold_ = bold;
     argumentToolTip_ = toolTip;
     HWND label = control(kArgument);
-    ::SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(bold ? boldFont_ : font_), TRUE);
+    ::SendMessageW(label, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(layout_.Font(layout::kFontPoints, bold)), TRUE);
     toolTip_->SetText(label, toolTip);
 }
 

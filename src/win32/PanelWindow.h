@@ -5,6 +5,7 @@
 
 #include "core/panel/PanelView.h"
 #include "core/ui/Layout.h"
+#include "win32/Dpi.h"
 #include "win32/DropTarget.h"
 #include "win32/ToolTipWindow.h"
 #include "win32/Win32ListControl.h"
@@ -13,7 +14,7 @@
 namespace velmora::win32 {
 
 // The panel: a topmost popup tool window (no taskbar button, no Alt+Tab entry) that never takes
-// the focus when it appears. It places its controls from the core's layout at the screen's DPI,
+// the focus when it appears. It places its controls from the core's layout at its monitor's DPI,
 // adapts them to the core's views and forwards their events.
 class PanelWindow : public Win32Window, public IPanelView, public ITimer {
   public:
@@ -33,6 +34,7 @@ class PanelWindow : public Win32Window, public IPanelView, public ITimer {
     bool argumentBold() const { return argumentBold_; }
     const std::string& argumentToolTip() const { return argumentToolTip_; }
     double borderX() const { return borderX_; }
+    int dpi() const { return layout_.dpi(); }
 
     // The desktop session ends (WM_ENDSESSION): the program must save now.
     std::function<void()> onEndSession;
@@ -69,8 +71,7 @@ class PanelWindow : public Win32Window, public IPanelView, public ITimer {
     RECT WindowRect() const;
     void Raise(const std::function<void()>& event);
 
-    HFONT font_ = nullptr;
-    HFONT boldFont_ = nullptr;
+    DpiLayout layout_;
     std::unique_ptr<ToolTipWindow> toolTip_;
     std::unique_ptr<Win32ListControl> list_;
     std::unique_ptr<DropTarget> listDrop_;
@@ -80,6 +81,7 @@ class PanelWindow : public Win32Window, public IPanelView, public ITimer {
     bool argumentBold_ = false;
     std::string argumentToolTip_;
     double borderX_ = 0;
+    double widthTwips_ = layout::panel::kWidth;
 };
 
 }  // namespace velmora::win32

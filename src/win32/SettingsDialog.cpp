@@ -29,6 +29,13 @@ int SettingsDialog::IdOf(ui::Control control) {
     return 0;
 }
 
+// The rule is one pixel thick at every DPI.
+void SettingsDialog::OnDpiChanged() {
+    RECT r{};
+    ::GetWindowRect(rule_, &r);
+    ::SetWindowPos(rule_, nullptr, 0, 0, r.right - r.left, 1, SWP_NOMOVE | SWP_NOZORDER);
+}
+
 void SettingsDialog::BuildControls() {
     const auto choices = [&](const auto& texts, const TwipRect& place, int id) {
         // A drop-down list's height includes its opened list.
@@ -51,13 +58,9 @@ void SettingsDialog::BuildControls() {
     ::SendMessageW(pixels, EM_LIMITTEXT, ui::kPixelMaxLength, 0);
     AddControl(L"STATIC", texts::kPixelRange, SS_LEFT | SS_NOPREFIX, 0, ui::kPixelRange, -1);
     choices(texts::kWidthChoices, ui::kWidthList, kWidthList);
-    const int ruleHeight = 1;
-    HWND rule =
-        AddControl(L"STATIC", "", SS_BLACKRECT, 0,
-                   TwipRect{ui::kRuleLeft, ui::kRuleY, ui::kRuleRight - ui::kRuleLeft, 15}, -1);
-    RECT r{};
-    ::GetWindowRect(rule, &r);
-    ::SetWindowPos(rule, nullptr, 0, 0, r.right - r.left, ruleHeight, SWP_NOMOVE | SWP_NOZORDER);
+    rule_ = AddControl(L"STATIC", "", SS_BLACKRECT, 0,
+                       TwipRect{ui::kRuleLeft, ui::kRuleY, ui::kRuleRight - ui::kRuleLeft, 15}, -1);
+    OnDpiChanged();
     AddButton(ui::Update, texts::kUpdateButton, InFrame(ui::kButtonFrame, ui::kUpdateButton));
     AddButton(ui::Abort, texts::kAbortButton, InFrame(ui::kButtonFrame, ui::kAbortButton));
     ApplyTabOrder(hwnd(), ui::kTabOrder, &IdOf);

@@ -26,9 +26,11 @@ class SettingsDialog : public ModalDialog, public ISettingsView {
 
   protected:
     void BuildControls() override;
+    void OnDpiChanged() override;
 
   private:
     SettingsDialogLogic& logic_;
+    HWND rule_ = nullptr;
 };
 
 }  // namespace velmora::win32

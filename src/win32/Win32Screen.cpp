@@ -15,8 +15,8 @@ double Win32Screen::WidthTwips() const {
 double Win32Screen::HeightTwips() const {
     return ::GetSystemMetrics(SM_CYSCREEN) * TwipsPerPixelY();
 }
-double Win32Screen::TwipsPerPixelX() const { return win32::TwipsPerPixelX(); }
-double Win32Screen::TwipsPerPixelY() const { return win32::TwipsPerPixelY(); }
+double Win32Screen::TwipsPerPixelX() const { return TwipsPerPixel(dpi_()); }
+double Win32Screen::TwipsPerPixelY() const { return TwipsPerPixel(dpi_()); }
 
 std::pair<int, int> Win32Screen::CursorPos() const {
     // The result is not examined: a failed query leaves (0, 0).

@@ -6,6 +6,10 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
 #include "TestDataObject.h"
 #include "Win32Harness.h"
 #include "core/ui/Texts.h"
@@ -413,8 +417,75 @@ std::vector<std::string> TextsThatDoNotFit(HWND parent) {
 }
 }  // namespace
 
+// Per-monitor DPI: a WM_DPICHANGED as Windows sends it when the panel or a dialog moves to a
+// monitor of another scale. dpi.sh also compares the result with a start at that DPI: the fit
+// test writes the layout at the start (VELMORA_LAYOUT_OUT), the DPI test compares with it
+// (VELMORA_EXPECTED_LAYOUT, VELMORA_DPI_CHANGE).
+namespace {
+struct Placed {
+    std::string what;
+    RECT rect;
+    LONG fontHeight;
+};
+
+std::vector<Placed> LayoutOf(HWND window) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    std::vector<Placed> out{{"client", client, 0}};
+    for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        LOGFONTW font{};
+        const auto handle = reinterpret_cast<HFONT>(::SendMessageW(child, WM_GETFONT, 0, 0));
+        if (handle != nullptr) ::GetObjectW(handle, sizeof font, &font);
+        out.push_back({std::to_string(::GetDlgCtrlID(child)), ClientRectOf(child), font.lfHeight});
+    }
+    return out;
+}
+
+std::string Lines(const std::vector<Placed>& layout) {
+    std::string out;
+    for (const Placed& p : layout) {
+        out += p.what + " " + std::to_string(p.rect.left) + "," + std::to_string(p.rect.top) + " " +
+               std::to_string(p.rect.right - p.rect.left) + "x" +
+               std::to_string(p.rect.bottom - p.rect.top) + " font " +
+               std::to_string(p.fontHeight) + "\n";
+    }
+    return out;
+}
+
+std::vector<Placed> EveryWindowsLayout(Win32Panel& p, int changeTo) {
+    const auto change = [changeTo](HWND window) {
+        if (changeTo == 0) return;
+        RECT suggested{};
+        ::GetWindowRect(window, &suggested);
+        ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(changeTo, changeTo),
+                       reinterpret_cast<LPARAM>(&suggested));
+    };
+    change(p.window.hwnd());
+    std::vector<Placed> out = LayoutOf(p.window.hwnd());
+    for (const auto open : {&PanelLogic::OnSettingsClick, &PanelLogic::OnAboutClick}) {
+        WhenDialogOpens([&](win32::ModalDialog& dialog) {
+            change(dialog.hwnd());
+            for (const Placed& placed : LayoutOf(dialog.hwnd())) out.push_back(placed);
+        });
+        (p.logic.*open)();
+    }
+    return out;
+}
+
+const char* Env(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+}  // namespace
+
 TEST(Win32Windows, EveryTextFitsItsControl) {
     Win32Panel p;
+    if (const std::string out = Env("VELMORA_LAYOUT_OUT"); !out.empty()) {
+        p.window.SetListWidth(2000);
+        std::ofstream(out) << Lines(EveryWindowsLayout(p, 0));
+        p.window.SetListWidth(layout::panel::kList.width);
+    }
     EXPECT_EQ(TextsThatDoNotFit(p.window.hwnd()), std::vector<std::string>{}) << Dpi();
     for (const auto open : {&PanelLogic::OnSettingsClick, &PanelLogic::OnAboutClick}) {
         std::vector<std::string> cut;
@@ -430,4 +501,33 @@ TEST(Win32Windows, EveryTextFitsItsControl) {
     HoldKeys(0);
     ::SendMessageW(p.list(), WM_RBUTTONUP, 0, MAKELPARAM(3, 3));
     EXPECT_EQ(cut, std::vector<std::string>{}) << Dpi();
+}
+
+TEST(Win32Windows, PlacesEveryControlAgainWhenTheDpiChanges) {
+    const std::string expectedFile = Env("VELMORA_EXPECTED_LAYOUT");
+    const int to = expectedFile.empty() ? 2 * Dpi() : std::atoi(Env("VELMORA_DPI_CHANGE"));
+    Win32Panel p;
+    p.window.SetListWidth(2000);  // a width the core set stays in twips
+    const std::vector<Placed> before = EveryWindowsLayout(p, 0);
+    const std::vector<Placed> after = EveryWindowsLayout(p, to);
+    if (!expectedFile.empty()) {
+        std::ifstream in(expectedFile);
+        const std::string started((std::istreambuf_iterator<char>(in)), {});
+        ASSERT_FALSE(started.empty()) << expectedFile;
+        EXPECT_EQ(Lines(after), started) << "a change from " << Dpi() << " to " << to;
+        return;
+    }
+    // Every place, width and font twice what it was, but for a pixel of rounding (a drop-down
+    // list's height follows its font; dpi.sh compares heights with a start at that DPI).
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_GE(after.size(), 20u);
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        const RECT& a = before[i].rect;
+        const RECT& b = after[i].rect;
+        const std::string where = before[i].what + ": " + Lines({after[i]});
+        EXPECT_NEAR(b.left, 2 * a.left, 2) << where;
+        EXPECT_NEAR(b.top, 2 * a.top, 2) << where;
+        EXPECT_NEAR(b.right - b.left, 2 * (a.right - a.left), 2) << where;
+        EXPECT_NEAR(after[i].fontHeight, 2 * before[i].fontHeight, 2) << where;
+    }
 }
