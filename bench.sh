@@ -57,9 +57,10 @@ echo "\$ grep VmHWM /proc/<pid>/status"
 awk '/VmHWM/ {printf "peak resident size: %.1f MB\n", $2/1024}' "/proc/$APP_PID/status"
 
 echo
-echo "== Idle cost of the hidden panel over 60 s (goal: at most 0.06 s of CPU)"
+echo "== Idle cost of the hidden panel over 60 s, pointer still (goal: at most 0.06 s of CPU)"
 xdotool mousemove 640 400
 wait_for 5 "the panel to hide" panel_hidden
+wakeups=$(bench_wakeups "$APP_PID")
 if perf stat -e task-clock true >/dev/null 2>&1; then
     # Exact CPU time; /proc's figures count in whole scheduler ticks of 10 ms.
     echo "\$ perf stat -e task-clock -p <pid> sleep 60"
@@ -75,10 +76,38 @@ else
         'BEGIN {printf "CPU time while hidden: %.3f s in 60 s\n", (b - a) / hz}'
 fi
 
+echo "\$ ctxt_switches of every thread in /proc/<pid>/task/*/status, 60 s apart"
+echo "wake-ups while hidden: $(($(bench_wakeups "$APP_PID") - wakeups)) in 60 s"
+
 echo
 echo "== Reveal latency, pointer into the strip until the panel is mapped (goal: p95 at most 300 ms)"
 echo "\$ xdotool mousemove into the strip, then poll xdotool search --onlyvisible; 30 tries"
 bench_reveal_latency xdotool search --onlyvisible --pid "$APP_PID"
+stop_app TERM
+
+echo
+echo "== In a Wayland session (headless mutter, through Xwayland), over a native window"
+. tests/e2e/wayland_lib.sh
+# The native window comes from the tests' build.
+cmake -S . -B build >/dev/null
+cmake --build build --target velmora_wayland_cover >/dev/null
+VELMORA_WAYLAND_COVER="$PWD/build/tests/e2e/velmora_wayland_cover"
+start_wayland_session mutter
+prepare_app </dev/null
+pointer_to 640 400
+start_app
+bench_move() { pointer_to "$1" "$2"; }
+pointer_to $((SCREEN_W - 2)) 300
+wait_for 10 "the panel to appear" panel_visible
+pointer_to 640 400
+wait_for 5 "the panel to hide" panel_hidden
+echo "Hidden, the pointer away from the edge, over 60 s (goal: no wake-ups, no CPU):"
+cpu() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
+before=$(cpu) wakeups=$(bench_wakeups "$APP_PID")
+sleep 60
+echo "wake-ups while hidden: $(($(bench_wakeups "$APP_PID") - wakeups)) in 60 s, CPU $(awk -v t=$(($(cpu) - before)) -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", t / hz}') s"
+echo "Reveal latency (goal: p95 at most 300 ms):"
+bench_reveal_latency visible_window Velmora
 stop_app TERM
 
 echo

@@ -15,17 +15,23 @@ print(f"median start-up, 10000 items: {full*1000:.1f} ms  (ratio {full/empty:.2f
 PY
 }
 
+# Moves the pointer to X Y (xdotool; in a Wayland session the compositor's input instead).
+bench_move() { xdotool mousemove "$1" "$2"; }
+
+# The context switches of every thread of process $1 so far: each is a wake-up (or a preemption).
+bench_wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {n += $2} END {print n}'; }
+
 # bench_reveal_latency <command that succeeds once the panel is mapped>: 30 times, the time
 # from the pointer entering the strip (at a random phase of the 250 ms tick) until then.
 bench_reveal_latency() {
     : >"$WORK/latency"
     local try start
     for try in $(seq 1 "${VELMORA_REVEAL_TRIES:-30}"); do
-        xdotool mousemove 640 400
+        bench_move 640 400
         wait_for 5 "the panel to hide" panel_hidden
         sleep 0.$((RANDOM % 3))$((RANDOM % 10))
         start=$(date +%s%N)
-        xdotool mousemove $((SCREEN_W - 2)) $((100 + try * 10))
+        bench_move $((SCREEN_W - 2)) $((100 + try * 10))
         until "$@" >/dev/null 2>&1; do :; done  # polled without pause
         echo $((($(date +%s%N) - start) / 1000000)) >>"$WORK/latency"
     done

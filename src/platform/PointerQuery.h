@@ -18,8 +18,15 @@ class PointerQuery {
     PointerQuery(const PointerQuery&) = delete;
     PointerQuery& operator=(const PointerQuery&) = delete;
 
+    struct Place {
+        int x = 0;
+        int y = 0;
+        // Over a top-level window of the window system's. In a Wayland session's X server, not
+        // so means over one of the session's own windows, where x and y are left stale.
+        bool overWindow = true;
+    };
     // nullopt when the window system cannot be asked this way (then ask the toolkit).
-    std::optional<std::pair<int, int>> Position();
+    std::optional<Place> Position();
 
   private:
     struct Impl;

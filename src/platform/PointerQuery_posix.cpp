@@ -21,12 +21,12 @@ PointerQuery::~PointerQuery() {
     if (impl_->connection != nullptr) xcb_disconnect(impl_->connection);
 }
 
-std::optional<std::pair<int, int>> PointerQuery::Position() {
+std::optional<PointerQuery::Place> PointerQuery::Position() {
     if (impl_->connection == nullptr) return std::nullopt;
     xcb_query_pointer_reply_t* reply = xcb_query_pointer_reply(
         impl_->connection, xcb_query_pointer(impl_->connection, impl_->root), nullptr);
     if (reply == nullptr) return std::nullopt;
-    const std::pair<int, int> position{reply->root_x, reply->root_y};
+    const Place position{reply->root_x, reply->root_y, reply->child != XCB_WINDOW_NONE};
     std::free(reply);
     DropEvents(impl_->connection);
     return position;

@@ -9,11 +9,11 @@ struct PointerQuery::Impl {};
 PointerQuery::PointerQuery() : impl_(std::make_unique<Impl>()) {}
 PointerQuery::~PointerQuery() = default;
 
-std::optional<std::pair<int, int>> PointerQuery::Position() {
+std::optional<PointerQuery::Place> PointerQuery::Position() {
     // The result is not examined: a failed query leaves (0, 0).
     POINT p{0, 0};
     ::GetCursorPos(&p);
-    return std::pair<int, int>{p.x, p.y};
+    return Place{p.x, p.y, true};
 }
 
 }  // namespace velmora::platform

@@ -183,13 +183,24 @@ void PanelWindow::SetArgumentLabelLook(bool bold, const std::string& toolTip) {
 
 void PanelWindow::Unload() { close(); }
 
-bool PanelWindow::Enabled() const { return timer_.isActive(); }
+bool PanelWindow::Enabled() const { return enabled_; }
 
 void PanelWindow::SetEnabled(bool enabled) {
-    if (enabled) {
-        timer_.start();
-    } else {
+    enabled_ = enabled;
+    idle_ = false;
+    RunTimer();
+}
+
+void PanelWindow::SetIdle(bool idle) {
+    idle_ = idle;
+    RunTimer();
+}
+
+void PanelWindow::RunTimer() {
+    if (!enabled_ || idle_) {
         timer_.stop();
+    } else if (!timer_.isActive()) {
+        timer_.start();
     }
 }
 

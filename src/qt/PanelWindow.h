@@ -61,6 +61,7 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     // ITimer
     bool Enabled() const override;
     void SetEnabled(bool enabled) override;
+    void SetIdle(bool idle) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,7 +78,11 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     QPushButton* settingsButton_ = nullptr;
     QPushButton* separatorButton_ = nullptr;
     QPushButton* aboutButton_ = nullptr;
+    void RunTimer();
+
     QTimer timer_;
+    bool enabled_ = true;
+    bool idle_ = false;
     std::unique_ptr<QtListControl> listControl_;
     std::unique_ptr<platform::DockedWindow> docked_;  // on X11
     double borderX_ = 0;

@@ -5,8 +5,10 @@
 #include <QScreen>
 
 #include "core/panel/Geometry.h"
+#include "core/panel/Trigger.h"
 #include "platform/PointerQuery.h"
 #include "platform/ScreenLock.h"
+#include "qt/EdgeStrip.h"
 #include "qt/QtTwips.h"
 
 namespace velmora {
@@ -22,6 +24,29 @@ QtScreen::QtScreen() {
     if (QGuiApplication::platformName() == QLatin1String("xcb")) {
         pointer_ = std::make_unique<platform::PointerQuery>();
         lock_ = std::make_unique<platform::ScreenLock>();
+        // On the X11 back end a screen's name is its RandR output's.
+        std::vector<std::string> outputs;
+        for (const QScreen* screen : QGuiApplication::screens())
+            outputs.push_back(screen->name().toStdString());
+        xwayland_ = IsXwaylandOutputs(outputs);
+    }
+    if (xwayland_) {
+        strip_ = std::make_unique<EdgeStrip>();
+        strip_->touched = [this] {
+            if (edgeEvent) edgeEvent();
+        };
+        // The strip follows the screens even while the hidden panel does not poll.
+        const auto changed = [this] {
+            if (edgeEvent) edgeEvent();
+        };
+        QObject::connect(qApp, &QGuiApplication::primaryScreenChanged, strip_.get(), changed);
+        QObject::connect(qApp, &QGuiApplication::screenAdded, strip_.get(),
+                         [this, changed](QScreen* s) {
+                             QObject::connect(s, &QScreen::geometryChanged, strip_.get(), changed);
+                             changed();
+                         });
+        for (QScreen* screen : QGuiApplication::screens())
+            QObject::connect(screen, &QScreen::geometryChanged, strip_.get(), changed);
     }
 }
 
@@ -37,6 +62,7 @@ double QtScreen::TwipsPerPixelY() const { return velmora::TwipsPerPixelY(); }
 std::pair<int, int> QtScreen::CursorPos() const {
     if (pointer_) {
         if (const auto position = pointer_->Position()) {
+            elsewhere_ = xwayland_ && !position->overWindow;
             // The X server counts device pixels; the toolkit's screen geometry is in logical ones.
             std::vector<Monitor> monitors;
             for (const QScreen* screen : QGuiApplication::screens()) {
@@ -44,11 +70,15 @@ std::pair<int, int> QtScreen::CursorPos() const {
                 monitors.push_back(
                     {{g.x(), g.y(), g.width(), g.height()}, screen->devicePixelRatio()});
             }
-            return DeviceToLogical(*position, monitors);
+            return DeviceToLogical({position->x, position->y}, monitors);
         }
     }
     const QPoint p = QCursor::pos();
     return {p.x(), p.y()};
+}
+
+void QtScreen::WatchEdge(const PixelRect& strip) {
+    if (strip_) strip_->Place({strip.left, strip.top, strip.width, strip.height});
 }
 
 bool QtScreen::Locked() const { return lock_ && lock_->Locked(); }

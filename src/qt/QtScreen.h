@@ -11,6 +11,8 @@ class ScreenLock;
 
 namespace velmora {
 
+class EdgeStrip;
+
 // The primary screen and the pointer as the toolkit reports them, read afresh on every call.
 class QtScreen : public IScreen {
   public:
@@ -24,13 +26,20 @@ class QtScreen : public IScreen {
     double TwipsPerPixelX() const override;
     double TwipsPerPixelY() const override;
     std::pair<int, int> CursorPos() const override;
+    bool PointerElsewhere() const override { return elsewhere_; }
+    void WatchEdge(const PixelRect& strip) override;
+    bool ReportsEdge() const override { return strip_ != nullptr; }
     bool Locked() const override;
 
   private:
     // On the X11 back end the pointer and the lock are asked for directly; elsewhere the
-    // toolkit's pointer is used and the screen counts as unlocked.
+    // toolkit's pointer is used and the screen counts as unlocked. In a Wayland session's X
+    // server a transparent window watches the strip.
     std::unique_ptr<platform::PointerQuery> pointer_;
     std::unique_ptr<platform::ScreenLock> lock_;
+    bool xwayland_ = false;
+    mutable bool elsewhere_ = false;
+    std::unique_ptr<EdgeStrip> strip_;
 };
 
 }  // namespace velmora

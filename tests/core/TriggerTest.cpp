@@ -170,3 +170,55 @@ TEST(Trigger, ALockedScreenIsAskedOnlyBeforeShowingAndKeepsThePanelHidden) {
     f.logic.Tick();
     EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
 }
+
+// In a Wayland session the X server knows the pointer only over X windows: a window over the
+// strip lets it see the edge, and a pointer over the session's own windows is neither in the
+// strip nor over the panel, whatever its stale coordinates say.
+TEST(Trigger, UnderXwaylandTheStripIsWatchedAndAPointerElsewhereHidesThePanel) {
+    EXPECT_TRUE(IsXwaylandOutputs({"XWAYLAND0", "XWAYLAND1"}));
+    EXPECT_FALSE(IsXwaylandOutputs({"XWAYLAND0", "HDMI-1"}));
+    EXPECT_FALSE(IsXwaylandOutputs({"screen"}));
+    EXPECT_FALSE(IsXwaylandOutputs({}));
+
+    velmora::testing::PanelFixture f;
+    f.screen.leftTwips = 1280 * 15;  // beside another monitor
+    f.screen.widthTwips = 1280 * 15;
+    f.screen.heightTwips = 800 * 15;
+    f.screen.reportsEdge = true;
+    f.screen.x = 2555;
+    f.screen.elsewhere = true;
+    f.logic.Tick();
+    EXPECT_EQ(f.screen.watched, (PixelRect{2550, 0, 10, 800}));
+    EXPECT_TRUE(f.panel.calls.empty());
+    EXPECT_TRUE(f.timer.idle) << "the strip reports the pointer: nothing to poll";
+    // The pointer comes onto the strip: decided at once, and polled while the panel shows.
+    f.screen.elsewhere = false;
+    f.screen.y = 3;
+    f.screen.edgeEvent();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+    EXPECT_FALSE(f.timer.idle);
+    // Left for a native window: the coordinates stay where they were, over the panel.
+    f.panel.calls.clear();
+    f.screen.x = static_cast<int>(f.panel.left / 15) + 5;
+    f.screen.y = 5;
+    f.screen.elsewhere = true;
+    f.logic.Tick();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"hide"}));
+    // The panel gone from under those coordinates, the X server puts the pointer back on the
+    // strip there: not believed until the pointer is seen somewhere else.
+    f.panel.calls.clear();
+    f.screen.x = 2555;
+    f.screen.elsewhere = true;
+    f.logic.Tick();
+    f.screen.elsewhere = false;
+    f.screen.edgeEvent();
+    EXPECT_TRUE(f.panel.calls.empty());
+    f.screen.y = 6;
+    f.screen.edgeEvent();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+
+    TriggerInputs in = Hidden(3, 10, 0);
+    EXPECT_EQ(TriggerStripRect(in), (PixelRect{0, 0, 10, 1080}));
+    in.windowPosition = 7;
+    EXPECT_EQ(TriggerStripRect(in), PixelRect{});
+}

@@ -77,6 +77,8 @@ struct FakeScreen : IScreen {
            tppY = 15;
     int x = 0, y = 0;
     bool locked = false;
+    bool elsewhere = false;
+    PixelRect watched;
     mutable int lockQueries = 0;
     double LeftTwips() const override { return leftTwips; }
     double TopTwips() const override { return topTwips; }
@@ -85,6 +87,10 @@ struct FakeScreen : IScreen {
     double TwipsPerPixelX() const override { return tppX; }
     double TwipsPerPixelY() const override { return tppY; }
     std::pair<int, int> CursorPos() const override { return {x, y}; }
+    bool PointerElsewhere() const override { return elsewhere; }
+    bool reportsEdge = false;
+    bool ReportsEdge() const override { return reportsEdge; }
+    void WatchEdge(const PixelRect& strip) override { watched = strip; }
     bool Locked() const override {
         ++lockQueries;
         return locked;
@@ -94,7 +100,12 @@ struct FakeScreen : IScreen {
 struct FakeTimer : ITimer {
     bool enabled = true;
     bool Enabled() const override { return enabled; }
-    void SetEnabled(bool e) override { enabled = e; }
+    void SetEnabled(bool e) override {
+        enabled = e;
+        if (e) idle = false;
+    }
+    bool idle = false;
+    void SetIdle(bool i) override { idle = i; }
 };
 
 struct FakeMessages : IMessageBox {

@@ -18,7 +18,8 @@ struct DropData {
 
 // X11 file drags (and Wine's drops from them) offer their file URLs (or the files' names) as
 // plain text too, one per line. Such a text is not the user's text: a drop that offers files and
-// whose text holds nothing but file URLs and its own files' names is a file list. The front ends call this where they read a drop.
+// whose text holds nothing but file URLs and its own files' names is a file list. The front ends
+// call this where they read a drop.
 void ForgetFileUrlText(DropData& data);
 
 // What the panel takes from a drop: a text before a file list. An offered but empty file list is

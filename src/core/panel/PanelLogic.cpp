@@ -51,6 +51,7 @@ void PanelLogic::BindEvents() {
     panel.argumentDoubleClick = Guarded(&PanelLogic::OnArgumentDoubleClick);
     panel.closed = Guarded(&PanelLogic::OnClosed);
     v_.timer1.tick = Guarded(&PanelLogic::Tick);
+    v_.screen.edgeEvent = Guarded(&PanelLogic::Tick);
 }
 
 void PanelLogic::HandleDrop(const DropData& data) { OnListDrop(ReadDroppedContent(data)); }
@@ -115,6 +116,12 @@ void PanelLogic::Tick() {
     }
     in.windowPosition = settings_.WindowPosition;
     in.capturePixel = settings_.CapturePixel;
+    // A pointer gone elsewhere leaves its coordinates behind, and a window of ours that appears
+    // or disappears there makes the window system believe the pointer came back onto it: still
+    // elsewhere until the pointer is seen at another point.
+    in.pointerElsewhere = v_.screen.PointerElsewhere() || stalePointer_ == std::pair{x, y};
+    stalePointer_ = in.pointerElsewhere ? std::optional{std::pair{x, y}} : std::nullopt;
+    v_.screen.WatchEdge(TriggerStripRect(in));
     TriggerAction action = DecideTriggerAction(in);
     // Nothing of ours over a locked screen. Asked only when about to show: finding out may
     // take a few round trips to the window system.
@@ -131,6 +138,8 @@ void PanelLogic::Tick() {
         case TriggerAction::Nothing:
             break;
     }
+    // A hidden panel whose strip reports the pointer by itself costs nothing until it does.
+    v_.timer1.SetIdle(v_.screen.ReportsEdge() && !v_.panel.IsVisible());
 }
 
 void PanelLogic::AppendItem(const std::string& label, const std::string& target) {

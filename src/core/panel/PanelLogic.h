@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/dialogs/DialogHost.h"
@@ -11,6 +12,7 @@
 #include "core/launch/PathRules.h"
 #include "core/panel/ListControl.h"
 #include "core/panel/PanelView.h"
+#include "core/panel/Trigger.h"
 #include "core/ports/MessageBox.h"
 #include "core/ports/Shell.h"
 #include "core/settings/Settings.h"
@@ -124,6 +126,8 @@ class PanelLogic {
     std::int32_t baseListWidth_ = 0;
     bool hasOneShotArgs_ = false;
     std::string oneShotArgs_;
+    // Where the pointer was left when it went elsewhere (see Tick).
+    std::optional<std::pair<int, int>> stalePointer_;
     bool unloaded_ = false;
 };
 

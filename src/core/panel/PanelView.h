@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/panel/DropRule.h"
+#include "core/ui/Twips.h"
 
 namespace velmora {
 
@@ -63,6 +64,18 @@ class IScreen {
     virtual double TwipsPerPixelY() const = 0;
     // Screen pixels.
     virtual std::pair<int, int> CursorPos() const = 0;
+    // As of the last CursorPos: the pointer is over a window the window system cannot place it
+    // on (a Wayland session's own, seen from its X server), and its coordinates are stale.
+    virtual bool PointerElsewhere() const { return false; }
+    // The trigger strip in screen pixels, on every tick (empty: none). Where the window system
+    // sees the pointer only over windows of its own, a window there lets it see the edge.
+    virtual void WatchEdge(const PixelRect& strip) { (void)strip; }
+    // The watched strip tells when the pointer comes onto it (edgeEvent): a hidden panel then
+    // needs no polling.
+    virtual bool ReportsEdge() const { return false; }
+
+    // The pointer came onto the watched strip, or the screens changed.
+    std::function<void()> edgeEvent;
     // The screen is locked or the screen saver is on: nothing of the program may show.
     virtual bool Locked() const = 0;
 };
@@ -73,6 +86,9 @@ class ITimer {
     virtual ~ITimer() = default;
     virtual bool Enabled() const = 0;
     virtual void SetEnabled(bool enabled) = 0;
+    // An enabled timer that has nothing to poll for a while skips its ticks (it stays Enabled);
+    // SetEnabled(true) ends that.
+    virtual void SetIdle(bool idle) { (void)idle; }
 
     std::function<void()> tick;
 };

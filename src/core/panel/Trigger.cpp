@@ -16,8 +16,27 @@ TriggerStrip ComputeTriggerStrip(std::int32_t windowPosition, std::int32_t captu
     return {};
 }
 
+PixelRect TriggerStripRect(const TriggerInputs& in) {
+    const TriggerStrip strip =
+        ComputeTriggerStrip(in.windowPosition, in.capturePixel, in.screenWidth, in.twipsPerPixelX);
+    if (strip.high <= strip.low) return {};
+    return {CheckedInt32(static_cast<double>(in.screenLeft) + strip.low), in.screenTop,
+            strip.high - strip.low, CheckedInt32(in.screenHeight / in.twipsPerPixelY)};
+}
+
+bool IsXwaylandOutputs(const std::vector<std::string>& outputNames) {
+    if (outputNames.empty()) return false;
+    for (const std::string& name : outputNames) {
+        if (name.rfind("XWAYLAND", 0) != 0) return false;
+    }
+    return true;
+}
+
 TriggerAction DecideTriggerAction(const TriggerInputs& in) {
     if (!in.timerEnabled) return TriggerAction::Nothing;
+    if (in.pointerElsewhere) {
+        return in.panelVisible ? TriggerAction::Hide : TriggerAction::Nothing;
+    }
     const TriggerStrip strip =
         ComputeTriggerStrip(in.windowPosition, in.capturePixel, in.screenWidth, in.twipsPerPixelX);
     const std::int64_t stripX = static_cast<std::int64_t>(in.cursorX) - in.screenLeft;

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/ui/Twips.h"
 
 namespace velmora {
 
@@ -28,6 +32,10 @@ struct TriggerInputs {
     double panelHeight = 0;
     std::int32_t windowPosition = 0;
     std::int32_t capturePixel = 10;
+    // The pointer is over a window the window system cannot place it on (a Wayland session's own
+    // windows, seen from its X server): its coordinates are stale, and it is neither in the
+    // strip nor over the panel.
+    bool pointerElsewhere = false;
 };
 
 // The trigger strip: low <= x < high, in pixels. Empty for an unknown corner.
@@ -38,6 +46,15 @@ struct TriggerStrip {
 
 TriggerStrip ComputeTriggerStrip(std::int32_t windowPosition, std::int32_t capturePixel,
                                  double screenWidth, double twipsPerPixelX);
+
+// The strip in screen pixels along the primary screen's side: where the window system sees the
+// pointer only over windows of its own, a window there lets it see the pointer reach the edge.
+// Empty for an unknown corner.
+PixelRect TriggerStripRect(const TriggerInputs& in);
+
+// Whether the X server is a Wayland session's Xwayland: it names every output XWAYLAND<n>, under
+// every compositor.
+bool IsXwaylandOutputs(const std::vector<std::string>& outputNames);
 
 // The show/hide decision of one tick; nothing carries over from one tick to the next.
 TriggerAction DecideTriggerAction(const TriggerInputs& in);

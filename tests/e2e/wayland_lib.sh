@@ -1,0 +1,70 @@
+# Helpers for the tests in Wayland sessions, sourced after lib.sh: a headless compositor as an
+# ordinary account with its Xwayland as the test's X display, a native window covering the screen,
+# and the pointer and keys sent through the compositor's own input interface (xdotool reaches only
+# X windows). VELMORA_WAYLAND_COVER: the covering window's program.
+
+# start_wayland_session COMPOSITOR: the session, DISPLAY and XAUTHORITY its Xwayland's, the native
+# window shown, the pointer in the top-left corner.
+start_wayland_session() {
+    local compositor=$1 reply
+    VELMORA_WAYLAND_COVER=${VELMORA_WAYLAND_COVER:?path of velmora_wayland_cover}
+    # The session's programs run as an ordinary account, in a runtime folder of their own.
+    as_ordinary_user
+    chmod 755 "$WORK"
+    RT="$WORK/runtime"
+    mkdir -m 700 "$RT"
+    chown "${RUNNER_NAME}" "$RT" 2>/dev/null || true
+    cp "$VELMORA_WAYLAND_COVER" "$(dirname "${BASH_SOURCE[0]}")/wayland_input.py" "$RT/"
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$RT/bus"
+    SESSION=("${RUNNER[@]}" env -u DISPLAY -u XAUTHORITY XDG_RUNTIME_DIR="$RT" HOME="$RT"
+        DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" WAYLAND_DISPLAY=velmora-wl)
+    "${SESSION[@]}" dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" >"$WORK/bus.log" 2>&1 &
+    HELPERS+=($!)
+    wait_for 10 "the session bus" test -S "$RT/bus"
+    case $compositor in
+        mutter)
+            "${SESSION[@]}" mutter --headless --wayland --wayland-display=velmora-wl \
+                --virtual-monitor "${SCREEN_W}x$SCREEN_H" >"$WORK/compositor.log" 2>&1 &
+            ;;
+        *) fail "unknown compositor $compositor" ;;
+    esac
+    HELPERS+=($!)
+    wait_for 30 "the compositor" test -S "$RT/velmora-wl"
+
+    # Its X server: the Xwayland whose authority file lies in this session's runtime folder.
+    xwayland() { pgrep -a Xwayland | grep -F -- "$RT/"; }
+    wait_for 30 "Xwayland" xwayland
+    read -r DISPLAY XAUTHORITY < <(xwayland | awk '{for (i = 1; i < NF; ++i) {if ($i ~ /^:[0-9]+$/) d = $i; if ($i == "-auth") a = $(i + 1)}} END {print d, a}')
+    export DISPLAY XAUTHORITY
+    wait_for 10 "the X display" xdpyinfo
+
+    "${SESSION[@]}" "$RT/velmora_wayland_cover" >"$WORK/cover.log" 2>&1 &
+    HELPERS+=($!)
+    wait_for 10 "the native window" grep -qx ready "$WORK/cover.log"
+
+    # The pointer, the buttons and the keys, through the compositor; the pointer starts in the
+    # top-left corner and is followed here (PTR_X, PTR_Y).
+    coproc INPUT { "${SESSION[@]}" /usr/bin/python3 "$RT/wayland_input.py" "$compositor" 2>"$WORK/input.log"; }
+    HELPERS+=("$INPUT_PID")
+    read -r -t 10 reply <&"${INPUT[0]}" && [ "$reply" = ready ] || fail "no input helper: $(cat "$WORK/input.log")"
+    send move -10000 -10000
+    PTR_X=0 PTR_Y=0
+}
+
+send() {
+    local reply
+    echo "$*" >&"${INPUT[1]}"
+    read -r -t 10 reply <&"${INPUT[0]}" && [ "$reply" = ok ] ||
+        fail "the input helper did not take: $* ($(cat "$WORK/input.log"))"
+}
+pointer_to() {
+    send move $(($1 - PTR_X)) $(($2 - PTR_Y))
+    PTR_X=$1 PTR_Y=$2
+}
+click_at() {
+    pointer_to "$1" "$2"
+    send button 1
+    send button 0
+}
+key() { send key "$1" 1 && send key "$1" 0; }
+KEY_DELETE=111
