@@ -70,6 +70,8 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
 
   private:
     void BuildControls();
+    // Runs the timer while it is enabled and not idle.
+    void RunTimer();
 
     ItemListWidget* list_ = nullptr;
     ArgumentLabel* argumentLabel_ = nullptr;
@@ -78,8 +80,6 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     QPushButton* settingsButton_ = nullptr;
     QPushButton* separatorButton_ = nullptr;
     QPushButton* aboutButton_ = nullptr;
-    void RunTimer();
-
     QTimer timer_;
     bool enabled_ = true;
     bool idle_ = false;
