@@ -77,8 +77,18 @@ std::pair<int, int> QtScreen::CursorPos() const {
     return {p.x(), p.y()};
 }
 
-void QtScreen::WatchEdge(const PixelRect& strip) {
-    if (strip_) strip_->Place({strip.left, strip.top, strip.width, strip.height});
+void QtScreen::WatchEdge(const PixelRect& strip, const std::vector<PixelRect>& aroundPanel) {
+    if (!strip_) return;
+    const auto place = [](EdgeStrip& window, const PixelRect& r) {
+        window.Place({r.left, r.top, r.width, r.height});
+    };
+    place(*strip_, strip);
+    while (bands_.size() < aroundPanel.size()) {
+        bands_.push_back(std::make_unique<EdgeStrip>());
+        bands_.back()->touched = strip_->touched;
+    }
+    for (std::size_t i = 0; i < bands_.size(); ++i)
+        place(*bands_[i], i < aroundPanel.size() ? aroundPanel[i] : PixelRect{});
 }
 
 bool QtScreen::Locked() const { return lock_ && lock_->Locked(); }

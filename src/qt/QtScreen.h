@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "core/panel/PanelView.h"
 
@@ -27,19 +28,20 @@ class QtScreen : public IScreen {
     double TwipsPerPixelY() const override;
     std::pair<int, int> CursorPos() const override;
     bool PointerElsewhere() const override { return elsewhere_; }
-    void WatchEdge(const PixelRect& strip) override;
+    void WatchEdge(const PixelRect& strip, const std::vector<PixelRect>& aroundPanel) override;
     bool ReportsEdge() const override { return strip_ != nullptr; }
     bool Locked() const override;
 
   private:
     // On the X11 back end the pointer and the lock are asked for directly; elsewhere the
     // toolkit's pointer is used and the screen counts as unlocked. In a Wayland session's X
-    // server a transparent window watches the strip.
+    // server transparent windows watch the strip and the bands around the shown panel.
     std::unique_ptr<platform::PointerQuery> pointer_;
     std::unique_ptr<platform::ScreenLock> lock_;
     bool xwayland_ = false;
     mutable bool elsewhere_ = false;
     std::unique_ptr<EdgeStrip> strip_;
+    std::vector<std::unique_ptr<EdgeStrip>> bands_;  // around the shown panel
 };
 
 }  // namespace velmora

@@ -197,6 +197,8 @@ TEST(Trigger, UnderXwaylandTheStripIsWatchedAndAPointerElsewhereHidesThePanel) {
     f.screen.edgeEvent();
     EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
     EXPECT_FALSE(f.timer.idle);
+    // Bands around the shown panel, within the screen, let it see the pointer leave.
+    EXPECT_EQ(f.screen.around, (std::vector<PixelRect>{{2355, 0, 32, 481}, {2387, 449, 173, 32}}));
     // Left for a native window: the coordinates stay where they were, over the panel.
     f.panel.calls.clear();
     f.screen.x = static_cast<int>(f.panel.left / 15) + 5;

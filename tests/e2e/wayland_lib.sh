@@ -1,9 +1,10 @@
 # Helpers for the tests in Wayland sessions, sourced after lib.sh: a headless compositor as an
 # ordinary account with its Xwayland as the test's X display, a native window covering the screen,
 # and the pointer and keys sent through the compositor's own input interface (xdotool reaches only
-# X windows). VELMORA_WAYLAND_COVER: the covering window's program.
+# X windows). VELMORA_WAYLAND_COVER: the covering window's program; VELMORA_WAYLAND_FAKE_INPUT:
+# KWin's input helper.
 
-# start_wayland_session COMPOSITOR: the session, DISPLAY and XAUTHORITY its Xwayland's, the native
+# start_wayland_session mutter|kwin: the session, DISPLAY and XAUTHORITY its Xwayland's, the native
 # window shown, the pointer in the top-left corner.
 start_wayland_session() {
     local compositor=$1 reply
@@ -15,6 +16,7 @@ start_wayland_session() {
     mkdir -m 700 "$RT"
     chown "${RUNNER_NAME}" "$RT" 2>/dev/null || true
     cp "$VELMORA_WAYLAND_COVER" "$(dirname "${BASH_SOURCE[0]}")/wayland_input.py" "$RT/"
+    [ -z "${VELMORA_WAYLAND_FAKE_INPUT:-}" ] || cp "$VELMORA_WAYLAND_FAKE_INPUT" "$RT/"
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$RT/bus"
     SESSION=("${RUNNER[@]}" env -u DISPLAY -u XAUTHORITY XDG_RUNTIME_DIR="$RT" HOME="$RT"
         DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" WAYLAND_DISPLAY=velmora-wl)
@@ -25,17 +27,36 @@ start_wayland_session() {
         mutter)
             "${SESSION[@]}" mutter --headless --wayland --wayland-display=velmora-wl \
                 --virtual-monitor "${SCREEN_W}x$SCREEN_H" >"$WORK/compositor.log" 2>&1 &
+            INPUT_COMMAND=(/usr/bin/python3 "$RT/wayland_input.py" mutter)
+            ;;
+        kwin)
+            # Debian's binary carries a file capability that a container may not run: a copy
+            # does not.
+            cp /usr/bin/kwin_wayland "$RT/kwin_wayland"
+            "${SESSION[@]}" KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 "$RT/kwin_wayland" --virtual --xwayland \
+                --socket velmora-wl --width "$SCREEN_W" --height "$SCREEN_H" --no-lockscreen \
+                --no-global-shortcuts --no-kactivities >"$WORK/compositor.log" 2>&1 &
+            INPUT_COMMAND=("$RT/velmora_wayland_fake_input" "$SCREEN_W" "$SCREEN_H")
             ;;
         *) fail "unknown compositor $compositor" ;;
     esac
-    HELPERS+=($!)
+    local compositor_pid=$!
+    HELPERS+=("$compositor_pid")
     wait_for 30 "the compositor" test -S "$RT/velmora-wl"
 
-    # Its X server: the Xwayland whose authority file lies in this session's runtime folder.
-    xwayland() { pgrep -a Xwayland | grep -F -- "$RT/"; }
+    # Its X server: the compositor's Xwayland (with its authority file, where it has one).
+    xwayland() { pgrep -a -P "$compositor_pid" Xwayland; }
     wait_for 30 "Xwayland" xwayland
-    read -r DISPLAY XAUTHORITY < <(xwayland | awk '{for (i = 1; i < NF; ++i) {if ($i ~ /^:[0-9]+$/) d = $i; if ($i == "-auth") a = $(i + 1)}} END {print d, a}')
-    export DISPLAY XAUTHORITY
+    local auth
+    read -r DISPLAY auth < <(xwayland | awk '{for (i = 1; i < NF; ++i) {if ($i ~ /^:[0-9]+$/) d = $i; if ($i == "-auth") a = $(i + 1)}} END {print d, a}')
+    export DISPLAY
+    if [ -n "$auth" ]; then
+        export XAUTHORITY=$auth
+    else
+        # KWin's Xwayland lets in its own account only: this one (the tests' drivers) as well.
+        unset XAUTHORITY
+        wait_for 10 "the X display" "${RUNNER[@]}" env DISPLAY="$DISPLAY" xhost +si:localuser:"$(id -un)"
+    fi
     wait_for 10 "the X display" xdpyinfo
 
     "${SESSION[@]}" "$RT/velmora_wayland_cover" >"$WORK/cover.log" 2>&1 &
@@ -44,7 +65,7 @@ start_wayland_session() {
 
     # The pointer, the buttons and the keys, through the compositor; the pointer starts in the
     # top-left corner and is followed here (PTR_X, PTR_Y).
-    coproc INPUT { "${SESSION[@]}" /usr/bin/python3 "$RT/wayland_input.py" "$compositor" 2>"$WORK/input.log"; }
+    coproc INPUT { "${SESSION[@]}" "${INPUT_COMMAND[@]}" 2>"$WORK/input.log"; }
     HELPERS+=("$INPUT_PID")
     read -r -t 10 reply <&"${INPUT[0]}" && [ "$reply" = ready ] || fail "no input helper: $(cat "$WORK/input.log")"
     send move -10000 -10000
@@ -60,6 +81,15 @@ send() {
 pointer_to() {
     send move $(($1 - PTR_X)) $(($2 - PTR_Y))
     PTR_X=$1 PTR_Y=$2
+}
+# walk_to X Y: as a hand moves it, 10 pixels a step.
+walk_to() {
+    while [ "$PTR_X" != "$1" ] || [ "$PTR_Y" != "$2" ]; do
+        local dx=$(($1 - PTR_X)) dy=$(($2 - PTR_Y))
+        dx=$((dx > 10 ? 10 : dx < -10 ? -10 : dx))
+        dy=$((dy > 10 ? 10 : dy < -10 ? -10 : dy))
+        pointer_to $((PTR_X + dx)) $((PTR_Y + dy))
+    done
 }
 click_at() {
     pointer_to "$1" "$2"

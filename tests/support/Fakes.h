@@ -90,7 +90,11 @@ struct FakeScreen : IScreen {
     bool PointerElsewhere() const override { return elsewhere; }
     bool reportsEdge = false;
     bool ReportsEdge() const override { return reportsEdge; }
-    void WatchEdge(const PixelRect& strip) override { watched = strip; }
+    std::vector<PixelRect> around;
+    void WatchEdge(const PixelRect& strip, const std::vector<PixelRect>& aroundPanel) override {
+        watched = strip;
+        around = aroundPanel;
+    }
     bool Locked() const override {
         ++lockQueries;
         return locked;

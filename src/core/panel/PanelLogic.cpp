@@ -107,13 +107,7 @@ void PanelLogic::Tick() {
     in.screenHeight = v_.screen.HeightTwips();
     in.twipsPerPixelX = v_.screen.TwipsPerPixelX();
     in.twipsPerPixelY = v_.screen.TwipsPerPixelY();
-    in.panelVisible = v_.panel.IsVisible();
-    if (in.panelVisible) {
-        in.panelLeft = v_.panel.Left();
-        in.panelTop = v_.panel.Top();
-        in.panelWidth = v_.panel.Width();
-        in.panelHeight = v_.panel.Height();
-    }
+    ReadPanel(in);
     in.windowPosition = settings_.WindowPosition;
     in.capturePixel = settings_.CapturePixel;
     // A pointer gone elsewhere leaves its coordinates behind, and a window of ours that appears
@@ -121,7 +115,6 @@ void PanelLogic::Tick() {
     // elsewhere until the pointer is seen at another point.
     in.pointerElsewhere = v_.screen.PointerElsewhere() || stalePointer_ == std::pair{x, y};
     stalePointer_ = in.pointerElsewhere ? std::optional{std::pair{x, y}} : std::nullopt;
-    v_.screen.WatchEdge(TriggerStripRect(in));
     TriggerAction action = DecideTriggerAction(in);
     // Nothing of ours over a locked screen. Asked only when about to show: finding out may
     // take a few round trips to the window system.
@@ -138,8 +131,21 @@ void PanelLogic::Tick() {
         case TriggerAction::Nothing:
             break;
     }
-    // A hidden panel whose strip reports the pointer by itself costs nothing until it does.
-    v_.timer1.SetIdle(v_.screen.ReportsEdge() && !v_.panel.IsVisible());
+    // The watched places follow the panel as it now is. A hidden panel whose strip reports the
+    // pointer by itself costs nothing until it does.
+    ReadPanel(in);
+    v_.screen.WatchEdge(TriggerStripRect(in), PanelSurroundings(in));
+    v_.timer1.SetIdle(v_.screen.ReportsEdge() && !in.panelVisible);
+}
+
+void PanelLogic::ReadPanel(TriggerInputs& in) const {
+    in.panelVisible = v_.panel.IsVisible();
+    if (in.panelVisible) {
+        in.panelLeft = v_.panel.Left();
+        in.panelTop = v_.panel.Top();
+        in.panelWidth = v_.panel.Width();
+        in.panelHeight = v_.panel.Height();
+    }
 }
 
 void PanelLogic::AppendItem(const std::string& label, const std::string& target) {

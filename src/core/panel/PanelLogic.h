@@ -97,6 +97,8 @@ class PanelLogic {
     std::int32_t BaseListWidth() const { return baseListWidth_; }
 
   private:
+    // The panel's visibility and place, as the trigger reads them.
+    void ReadPanel(TriggerInputs& in) const;
     void BindEvents();
     template <typename... Args>
     std::function<void(Args...)> Guarded(void (PanelLogic::*handler)(Args...));

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "core/panel/DropRule.h"
 #include "core/ui/Twips.h"
@@ -67,14 +68,18 @@ class IScreen {
     // As of the last CursorPos: the pointer is over a window the window system cannot place it
     // on (a Wayland session's own, seen from its X server), and its coordinates are stale.
     virtual bool PointerElsewhere() const { return false; }
-    // The trigger strip in screen pixels, on every tick (empty: none). Where the window system
-    // sees the pointer only over windows of its own, a window there lets it see the edge.
-    virtual void WatchEdge(const PixelRect& strip) { (void)strip; }
-    // The watched strip tells when the pointer comes onto it (edgeEvent): a hidden panel then
+    // The trigger strip and the bands around the shown panel in screen pixels, after every tick
+    // (empty: none). Where the window system sees the pointer only over windows of its own,
+    // windows there let it see the pointer reach the edge and leave the panel.
+    virtual void WatchEdge(const PixelRect& strip, const std::vector<PixelRect>& aroundPanel) {
+        (void)strip;
+        (void)aroundPanel;
+    }
+    // The watched places tell when the pointer comes onto them (edgeEvent): a hidden panel then
     // needs no polling.
     virtual bool ReportsEdge() const { return false; }
 
-    // The pointer came onto the watched strip, or the screens changed.
+    // The pointer came onto a watched place or moved there, or the screens changed.
     std::function<void()> edgeEvent;
     // The screen is locked or the screen saver is on: nothing of the program may show.
     virtual bool Locked() const = 0;

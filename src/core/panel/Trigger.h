@@ -52,6 +52,14 @@ TriggerStrip ComputeTriggerStrip(std::int32_t windowPosition, std::int32_t captu
 // Empty for an unknown corner.
 PixelRect TriggerStripRect(const TriggerInputs& in);
 
+// Bands this wide around a shown panel let such a window system see the pointer leave the panel
+// (some compositors tell it nothing when the pointer goes from the panel straight onto one of
+// their own windows).
+inline constexpr std::int32_t kPanelSurroundPixels = 32;
+
+// The bands around the shown panel, within the primary screen; none while it is hidden.
+std::vector<PixelRect> PanelSurroundings(const TriggerInputs& in);
+
 // Whether the X server is a Wayland session's Xwayland: it names every output XWAYLAND<n>, under
 // every compositor.
 bool IsXwaylandOutputs(const std::vector<std::string>& outputNames);
