@@ -68,11 +68,25 @@ fi
 click_at $((PX + 130)) 12 # "設定(&C)"
 wait_for 5 "the settings dialog" visible_window "設定"
 DIALOG=$(visible_window "設定")
-# Where the X server has it (xdotool counts the frame twice here).
-read -r DX DY DW DH < <(xwininfo -id "$DIALOG" |
-    awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+# Where the X server has it (xdotool counts the frame twice here), once the compositor has
+# placed it.
+abs_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+}
+settled() {
+    local before
+    before=$(abs_geometry "$1")
+    sleep 0.2
+    [ "$(abs_geometry "$1")" = "$before" ]
+}
+wait_for 5 "the dialog to be placed" settled "$DIALOG"
+read -r DX DY DW DH < <(abs_geometry "$DIALOG")
 clear_of_panel "$DIALOG" "the settings dialog"
-click_at $((DX + DW - 40)) $((DY + DH - 20)) # "中断(&A)"
+pointer_to $((DX + DW - 40)) $((DY + DH - 20)) # "中断(&A)"
+under_pointer() { xdotool getmouselocation | grep -q "window:$1\$"; }
+wait_for 5 "the pointer over the dialog" under_pointer "$DIALOG"
+click_at $((DX + DW - 40)) $((DY + DH - 20))
 wait_for 5 "the settings dialog to close" sh -c '! xdotool search --onlyvisible --name "^設定\$"'
 ok "$compositor: the settings dialog opens above the panel and closes by its button"
 click_at $((PX + 42)) 12 # "終了(&E)"
