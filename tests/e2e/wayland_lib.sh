@@ -4,7 +4,8 @@
 # X windows). VELMORA_WAYLAND_COVER: the covering window's program; VELMORA_WAYLAND_FAKE_INPUT:
 # KWin's input helper.
 
-# start_wayland_session mutter|kwin: the session, DISPLAY and XAUTHORITY its Xwayland's, the native
+# start_wayland_session mutter|mutter-two-monitors|kwin: the session (with a second monitor
+# right of the primary one, 1024x768, for mutter-two-monitors), DISPLAY and XAUTHORITY its Xwayland's, the native
 # window shown, the pointer in the top-left corner.
 start_wayland_session() {
     local compositor=$1 reply
@@ -24,9 +25,11 @@ start_wayland_session() {
     HELPERS+=($!)
     wait_for 10 "the session bus" test -S "$RT/bus"
     case $compositor in
-        mutter)
+        mutter | mutter-two-monitors)
+            local second=()
+            [ "$compositor" = mutter ] || second=(--virtual-monitor 1024x768)
             "${SESSION[@]}" mutter --headless --wayland --wayland-display=velmora-wl \
-                --virtual-monitor "${SCREEN_W}x$SCREEN_H" >"$WORK/compositor.log" 2>&1 &
+                --virtual-monitor "${SCREEN_W}x$SCREEN_H" "${second[@]}" >"$WORK/compositor.log" 2>&1 &
             INPUT_COMMAND=(/usr/bin/python3 "$RT/wayland_input.py" mutter)
             ;;
         kwin)

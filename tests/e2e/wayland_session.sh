@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Velmora in a Wayland session, as an X11 client through the compositor's Xwayland, over a native
-# Wayland window that covers the whole screen: wayland_session.sh mutter | kwin
+# Wayland window that covers the whole screen: wayland_session.sh mutter | mutter-two-monitors | kwin
 # The compositor runs headless as an ordinary account; the pointer and the keys go in through
 # the compositor's own input interface.
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/wayland_lib.sh"
-compositor=${1:?compositor: mutter or kwin}
+compositor=${1:?compositor: mutter, mutter-two-monitors or kwin}
 export LC_ALL=C.UTF-8
 
 start_wayland_session "$compositor"
@@ -51,6 +51,17 @@ walk_to 900 300
 wait_for 5 "the panel to hide" panel_hidden
 assert_stays_hidden 700
 ok "$compositor: a panel that appeared under the pointer hides when it walks off at once, for good"
+
+if [ "$compositor" = mutter-two-monitors ]; then
+    # The primary monitor's right edge is shared with the second one: the pointer crossing it
+    # from there, over nothing of the session's, brings the panel too.
+    pointer_to $((SCREEN_W + 300)) 600
+    walk_to $((SCREEN_W - 5)) 600
+    wait_for 5 "the panel to appear as the pointer crosses the shared edge" panel_visible
+    walk_to 900 600
+    wait_for 5 "the panel to hide" panel_hidden
+    ok "$compositor: the pointer crossing the edge shared with another monitor brings the panel"
+fi
 
 # A click on an entry gives the panel the keys, where the desktop lets an X11 window outside
 # window management have them (GNOME; not KWin, README): Delete removes it.
