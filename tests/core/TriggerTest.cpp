@@ -219,6 +219,12 @@ TEST(Trigger, UnderXwaylandTheStripIsWatchedAndAPointerElsewhereHidesThePanel) {
     f.screen.edgeEvent();
     EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
 
+    // The watched strip follows a change of the corner and of its width.
+    f.settings.WindowPosition = 2;
+    f.settings.CapturePixel = 4;
+    f.logic.Tick();
+    EXPECT_EQ(f.screen.watched, (PixelRect{1280, 0, 4, 800}));
+
     TriggerInputs in = Hidden(3, 10, 0);
     EXPECT_EQ(TriggerStripRect(in), (PixelRect{0, 0, 10, 1080}));
     in.windowPosition = 7;
