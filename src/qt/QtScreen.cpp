@@ -31,14 +31,13 @@ QtScreen::QtScreen() {
         xwayland_ = IsXwaylandOutputs(outputs);
     }
     if (xwayland_) {
-        strip_ = std::make_unique<EdgeStrip>();
-        strip_->touched = [this] {
-            if (edgeEvent) edgeEvent();
-        };
-        // The strip follows the screens even while the hidden panel does not poll.
+        // The pointer onto the strip, and a change of the screens (which the strip follows even
+        // while the hidden panel does not poll), both run the core's tick.
         const auto changed = [this] {
             if (edgeEvent) edgeEvent();
         };
+        strip_ = std::make_unique<EdgeStrip>();
+        strip_->touched = changed;
         QObject::connect(qApp, &QGuiApplication::primaryScreenChanged, strip_.get(), changed);
         QObject::connect(qApp, &QGuiApplication::screenAdded, strip_.get(),
                          [this, changed](QScreen* s) {
