@@ -47,20 +47,20 @@ echo
 echo "== Peak memory with 10000 items, panel shown (goal: at most 40 MB)"
 prepare_app </dev/null
 make_items "$SETTINGS"
-xdotool mousemove 640 400
+move_to 640 400
 start_app
-xdotool mousemove 1278 300
+move_to 1278 300
 wait_for 20 "the panel to appear" panel_visible
-xdotool mousemove 1200 100   # over the list
+move_to 1200 100   # over the list
 sleep 1
 echo "\$ grep VmHWM /proc/<pid>/status"
 awk '/VmHWM/ {printf "peak resident size: %.1f MB\n", $2/1024}' "/proc/$APP_PID/status"
 
 echo
 echo "== Idle cost of the hidden panel over 60 s, pointer still (goal: at most 0.06 s of CPU)"
-xdotool mousemove 640 400
+move_to 640 400
 wait_for 5 "the panel to hide" panel_hidden
-wakeups=$(bench_wakeups "$APP_PID")
+woken=$(wakeups "$APP_PID")
 if perf stat -e task-clock true >/dev/null 2>&1; then
     # Exact CPU time; /proc's figures count in whole scheduler ticks of 10 ms.
     echo "\$ perf stat -e task-clock -p <pid> sleep 60"
@@ -77,11 +77,11 @@ else
 fi
 
 echo "\$ ctxt_switches of every thread in /proc/<pid>/task/*/status, 60 s apart"
-echo "wake-ups while hidden: $(($(bench_wakeups "$APP_PID") - wakeups)) in 60 s"
+echo "wake-ups while hidden: $(($(wakeups "$APP_PID") - woken)) in 60 s"
 
 echo
 echo "== Reveal latency, pointer into the strip until the panel is mapped (goal: p95 at most 300 ms)"
-echo "\$ xdotool mousemove into the strip, then poll xdotool search --onlyvisible; 30 tries"
+echo "\$ xte mousemove into the strip, then poll xdotool search --onlyvisible; 30 tries"
 bench_reveal_latency xdotool search --onlyvisible --pid "$APP_PID"
 stop_app TERM
 
@@ -103,9 +103,9 @@ pointer_to 640 400
 wait_for 5 "the panel to hide" panel_hidden
 echo "Hidden, the pointer away from the edge, over 60 s (goal: no wake-ups, no CPU):"
 cpu() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
-before=$(cpu) wakeups=$(bench_wakeups "$APP_PID")
+before=$(cpu) woken=$(wakeups "$APP_PID")
 sleep 60
-echo "wake-ups while hidden: $(($(bench_wakeups "$APP_PID") - wakeups)) in 60 s, CPU $(awk -v t=$(($(cpu) - before)) -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", t / hz}') s"
+echo "wake-ups while hidden: $(($(wakeups "$APP_PID") - woken)) in 60 s, CPU $(awk -v t=$(($(cpu) - before)) -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", t / hz}') s"
 echo "Reveal latency (goal: p95 at most 300 ms):"
 bench_reveal_latency visible_window Velmora
 stop_app TERM

@@ -31,11 +31,11 @@ velmora_start_xvfb "$work"
 app_pid=$!
 
 # Into the trigger strip at the right edge, then wait for the panel to be mapped.
-xdotool mousemove 1277 300
+xte -x "$DISPLAY" "mousemove 1277 300"
 deadline=$((SECONDS + 30))
 until xdotool search --onlyvisible --pid "$app_pid" >/dev/null 2>&1; do
     [ $SECONDS -lt $deadline ] || { echo "The panel did not appear." >&2; exit 1; }
-    xdotool mousemove 1278 300
+    xte -x "$DISPLAY" "mousemove 1278 300"
     sleep 0.1
 done
 # Mapped is not yet drawn (the first start builds font caches): the picture counts once the

@@ -15,11 +15,9 @@ print(f"median start-up, 10000 items: {full*1000:.1f} ms  (ratio {full/empty:.2f
 PY
 }
 
-# Moves the pointer to X Y (xdotool; in a Wayland session the compositor's input instead).
-bench_move() { xdotool mousemove "$1" "$2"; }
-
-# The context switches of every thread of process $1 so far: each is a wake-up (or a preemption).
-bench_wakeups() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ {n += $2} END {print n}'; }
+# Moves the pointer to X Y as a device does (XTest; in a Wayland session the compositor's input
+# instead).
+bench_move() { xte -x "$DISPLAY" "mousemove $1 $2"; }
 
 # bench_reveal_latency <command that succeeds once the panel is mapped>: 30 times, the time
 # from the pointer entering the strip (at a random phase of the 250 ms tick) until then.

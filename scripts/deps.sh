@@ -2,11 +2,11 @@
 # Sourced by run.sh and test.sh.
 
 VELMORA_PACKAGES=(
-    cmake g++ make pkg-config libxcb1-dev libxcb-screensaver0-dev libglib2.0-dev
+    cmake g++ make pkg-config libxcb1-dev libxcb-screensaver0-dev libxcb-xinput-dev libxcb-xtest0-dev libglib2.0-dev
     libwayland-dev wayland-protocols plasma-wayland-protocols xwayland python3-dbus kwin-wayland
     qt6-base-dev qt6-base-dev-tools libgl-dev
     googletest libgtest-dev
-    xvfb xauth xdotool x11-utils x11-xserver-utils imagemagick openbox
+    xvfb xauth xdotool xautomation x11-utils x11-xserver-utils imagemagick openbox
     xfwm4 dbus-daemon kwin-x11 mutter xscreensaver i3lock locales
     fonts-noto-cjk fonts-ipafont-gothic
 )

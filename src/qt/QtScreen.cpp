@@ -3,9 +3,11 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSocketNotifier>
 
 #include "core/panel/Geometry.h"
 #include "core/panel/Trigger.h"
+#include "platform/PointerMotion.h"
 #include "platform/PointerQuery.h"
 #include "platform/ScreenLock.h"
 #include "qt/EdgeStrip.h"
@@ -29,6 +31,18 @@ QtScreen::QtScreen() {
         for (const QScreen* screen : QGuiApplication::screens())
             outputs.push_back(screen->name().toStdString());
         xwayland_ = IsXwaylandOutputs(outputs);
+        if (!xwayland_) {
+            auto motion = std::make_unique<platform::PointerMotion>();
+            if (motion->Descriptor() >= 0) {
+                motion_ = std::move(motion);
+                motionNotifier_ =
+                    std::make_unique<QSocketNotifier>(motion_->Descriptor(), QSocketNotifier::Read);
+                QObject::connect(motionNotifier_.get(), &QSocketNotifier::activated,
+                                 motionNotifier_.get(), [this] {
+                                     if (motion_->TakeMotion() && edgeEvent) edgeEvent();
+                                 });
+            }
+        }
     }
     if (xwayland_) {
         // The pointer onto the strip, and a change of the screens (which the strip follows even
@@ -74,6 +88,10 @@ std::pair<int, int> QtScreen::CursorPos() const {
     }
     const QPoint p = QCursor::pos();
     return {p.x(), p.y()};
+}
+
+void QtScreen::WatchMotion(bool on) {
+    if (motion_) motion_->Watch(on);
 }
 
 void QtScreen::WatchEdge(const PixelRect& strip, const std::vector<PixelRect>& aroundPanel) {

@@ -5,7 +5,10 @@
 
 #include "core/panel/PanelView.h"
 
+class QSocketNotifier;
+
 namespace velmora::platform {
+class PointerMotion;
 class PointerQuery;
 class ScreenLock;
 }  // namespace velmora::platform
@@ -30,14 +33,19 @@ class QtScreen : public IScreen {
     bool PointerElsewhere() const override { return elsewhere_; }
     void WatchEdge(const PixelRect& strip, const std::vector<PixelRect>& aroundPanel) override;
     bool ReportsEdge() const override { return strip_ != nullptr; }
+    bool ReportsMotion() const override { return motion_ != nullptr; }
+    void WatchMotion(bool on) override;
     bool Locked() const override;
 
   private:
     // On the X11 back end the pointer and the lock are asked for directly; elsewhere the
     // toolkit's pointer is used and the screen counts as unlocked. In a Wayland session's X
-    // server transparent windows watch the strip and the bands around the shown panel.
+    // server transparent windows watch the strip and the bands around the shown panel; on
+    // another X server the pointer's raw motion is listened for while the hidden panel rests.
     std::unique_ptr<platform::PointerQuery> pointer_;
     std::unique_ptr<platform::ScreenLock> lock_;
+    std::unique_ptr<platform::PointerMotion> motion_;
+    std::unique_ptr<QSocketNotifier> motionNotifier_;
     bool xwayland_ = false;
     mutable bool elsewhere_ = false;
     std::unique_ptr<EdgeStrip> strip_;

@@ -230,3 +230,47 @@ TEST(Trigger, UnderXwaylandTheStripIsWatchedAndAPointerElsewhereHidesThePanel) {
     in.windowPosition = 7;
     EXPECT_EQ(TriggerStripRect(in), PixelRect{});
 }
+
+// Where the screen reports every move of the pointer, the hidden panel's poll rests while the
+// pointer rests outside the strip, and a move wakes it.
+TEST(Trigger, AHiddenPanelRestsWhileThePointerRestsAndAMoveWakesIt) {
+    velmora::testing::PanelFixture f;
+    f.screen.reportsMotion = true;
+    f.screen.x = 100;
+    f.logic.Tick();
+    EXPECT_FALSE(f.timer.idle) << "seen once: not yet known to rest";
+    f.logic.Tick();
+    EXPECT_TRUE(f.timer.idle);
+    EXPECT_TRUE(f.screen.watchingMotion);
+    // Moved while the screen was not yet listening: polled on.
+    f.screen.x = 200;
+    f.logic.Tick();
+    f.screen.xOnceWatched = 300;
+    f.logic.Tick();
+    EXPECT_FALSE(f.timer.idle);
+    EXPECT_FALSE(f.screen.watchingMotion);
+    // A move onto the strip is reported, decided at once and polled while the panel shows.
+    f.logic.Tick();
+    f.logic.Tick();
+    ASSERT_TRUE(f.timer.idle);
+    f.screen.x = 1915;
+    f.screen.edgeEvent();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+    f.logic.Tick();
+    EXPECT_FALSE(f.timer.idle);
+    EXPECT_FALSE(f.screen.watchingMotion);
+    // Resting in the strip over a locked screen: polled, so the panel comes once it is unlocked.
+    f.panel.Hide();
+    f.screen.locked = true;
+    f.logic.Tick();
+    f.logic.Tick();
+    EXPECT_FALSE(f.timer.idle);
+    // A timer stopped (a dialog open) stops listening too.
+    f.screen.x = 100;
+    f.logic.Tick();
+    f.logic.Tick();
+    ASSERT_TRUE(f.screen.watchingMotion);
+    f.timer.SetEnabled(false);
+    f.screen.edgeEvent();
+    EXPECT_FALSE(f.screen.watchingMotion);
+}

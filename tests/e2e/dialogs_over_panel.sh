@@ -21,7 +21,7 @@ prepare_app < <(
     printf '[Config]\nWindowPosition=0\nWindowWidth=4\n[Item]\n'
     seq 0 9999 | awk '{printf "ItemName%d=item %d\nItemPath%d=/bin/true\n", $1, $1, $1}'
 )
-xdotool mousemove 640 400
+move_to 640 400
 start_app
 summon_panel $((SCREEN_W - 2)) 300
 [ "$PW" -eq 519 ] || fail "the panel is $PW pixels wide, not three times 173"

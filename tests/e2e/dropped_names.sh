@@ -22,16 +22,16 @@ prepare_app <<INI
 ItemName0=recorder
 ItemPath0=$WORK/my dir/rec.sh
 INI
-xdotool mousemove 640 400
+move_to 640 400
 start_app
 summon_panel $((SCREEN_W - 2)) 300
 drag_to_panel 30 31 --files "${paths[@]}"   # the argument label
-xdotool mousemove 640 400
+move_to 640 400
 wait_for 5 "the panel to hide" panel_hidden
 summon_panel $((SCREEN_W - 2)) 300
 # One double-click: a click before it would make a second double-click, and a second launch
 # without the argument.
-xdotool mousemove $((PX + 40)) $((PY + 52))
+move_to $((PX + 40)) $((PY + 52))
 xdotool click --repeat 2 --delay 80 1
 wait_for 10 "the recorder to run" test -s "$WORK/out.txt"
 printf '[%s]\n' "${paths[@]}" >"$WORK/expected.txt"

@@ -8,22 +8,28 @@ for corner in 0 3; do
 WindowPosition=$corner
 CapturePixel=10
 INI
-    xdotool mousemove 640 400
+    move_to 640 400
     start_app
     if [ "$corner" = 0 ]; then
-        summon_panel $((SCREEN_W - 3)) 700
+        strip="$((SCREEN_W - 3)) 700"
+        summon_panel $strip
         [ "$PX $PY $PW $PH" = "$((SCREEN_W - 173)) 0 173 449" ] || fail "top-right panel at $PX $PY $PW $PH"
     else
-        summon_panel 2 5
+        strip="2 5"
+        summon_panel $strip
         [ "$PX $PY $PW $PH" = "0 $((SCREEN_H - 449)) 173 449" ] || fail "bottom-left panel at $PX $PY $PW $PH"
     fi
     ok "corner $corner: the panel appears in its corner"
     # Over the panel it stays; outside both panel and strip it goes.
-    xdotool mousemove $((PX + 80)) $((PY + 200))
+    move_to $((PX + 80)) $((PY + 200))
     assert_stays_visible 600
-    xdotool mousemove 640 400
+    move_to 640 400
     wait_for 5 "the panel to hide" panel_hidden
     ok "corner $corner: the panel hides when the pointer leaves"
+    # Hidden under a still pointer it stops polling, and the pointer's next move wakes it.
+    rests "$APP_PID" 5 || fail "the hidden panel keeps waking while the pointer rests"
+    summon_panel $strip
+    ok "corner $corner: the hidden panel rests while the pointer does and comes at its move"
     stop_app TERM
 done
 
@@ -34,15 +40,15 @@ prepare_app <<'INI'
 WindowPosition=0
 CapturePixel=1.5
 INI
-xdotool mousemove 640 400
+move_to 640 400
 LC_ALL=de_DE.UTF-8 start_app
 grep -q 'LC_ALL=de_DE.UTF-8' "/proc/$APP_PID/environ" || fail "the locale did not reach the program"
-xdotool mousemove $((SCREEN_W - 3)) 300
+move_to $((SCREEN_W - 3)) 300
 assert_stays_hidden 700
 summon_panel $((SCREEN_W - 2)) 300
 ok "de_DE.UTF-8: CapturePixel=1.5 makes a strip two pixels wide"
 tooltip_shown() { [ "$(xdotool search --onlyvisible --pid "$APP_PID" | wc -l)" -ge 2 ]; }
-xdotool mousemove $((PX + 40)) $((PY + 30)) mousemove $((PX + 42)) $((PY + 32))
+move_to $((PX + 40)) $((PY + 30)); move_to $((PX + 42)) $((PY + 32))
 wait_for 5 "the argument label's tooltip" tooltip_shown
 ok "the argument label's tooltip shows on hover, the panel never clicked"
 stop_app TERM

@@ -4,10 +4,10 @@
 start_display
 
 check_starts() {  # check_starts <what>: start, summon the panel, end with SIGTERM
-    xdotool mousemove 640 400
+    move_to 640 400
     start_app
     summon_panel $((SCREEN_W - 2)) 300
-    xdotool mousemove 640 400
+    move_to 640 400
     stop_app TERM
     ok "$1: started, panel summoned, ended"
 }
@@ -56,12 +56,12 @@ locked_settings="$locked/Velmora_$RUNNER_NAME.ini"
 printf '[Item]\nItemName0=keep me\nItemPath0=/bin/true\n' >"$locked_settings"
 cp "$locked_settings" "$WORK/locked-before.ini"
 chmod 755 "$WORK" && chmod 777 "$locked" && chmod 000 "$locked_settings"
-xdotool mousemove 640 400
+move_to 640 400
 ( cd "$locked" && exec "${RUNNER[@]}" ./Velmora >"$WORK/locked.log" 2>&1 ) &
 APP_PID=$!
 wait_ready
 summon_panel $((SCREEN_W - 2)) 300
-xdotool mousemove 640 400
+move_to 640 400
 stop_app TERM
 chmod 644 "$locked_settings"
 cmp -s "$locked_settings" "$WORK/locked-before.ini" || fail "the unreadable file was replaced"

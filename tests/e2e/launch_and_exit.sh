@@ -17,7 +17,7 @@ WindowPosition=0
 ItemName0=recorder
 ItemPath0="$WORK/my dir/rec.sh" -a "b c"
 INI
-xdotool mousemove 640 400
+move_to 640 400
 start_app
 summon_panel $((SCREEN_W - 2)) 300
 # The first entry of the list: list at (4, 44) in the panel.

@@ -1,5 +1,5 @@
 # Shared helpers for the end-to-end tests: a private X display, the real executable copied into a
-# scratch folder, the real pointer moved with xdotool, and polling with deadlines (never fixed sleeps).
+# scratch folder, the real pointer moved as a device moves it, and polling with deadlines (never fixed sleeps).
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 
@@ -161,8 +161,23 @@ assert_stays_visible() {
     done
 }
 
+# Moves the pointer as a pointing device does (XTest motion): the hidden panel rests while the
+# pointer does and wakes on the X server's raw motion, which xdotool's warp does not make.
+move_to() { xte -x "$DISPLAY" "mousemove $1 $2"; }
+
+# rests PID SECONDS: within the deadline, the process makes no wake-up for a whole second.
+rests() { poll_until "$2" still_for_a_second "$1"; }
+still_for_a_second() {
+    local before
+    before=$(wakeups "$1")
+    sleep 1
+    [ "$before" = "$(wakeups "$1")" ]
+}
+# The context switches of every thread of a process so far: each is a wake-up (or a preemption).
+wakeups() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ {n += $2} END {print n}'; }
+
 summon_panel() {
-    xdotool mousemove "$1" "$2"
+    move_to "$1" "$2"
     wait_for 5 "the panel to appear" panel_visible
     PANEL=$(visible_window "Velmora")
     read -r PX PY PW PH < <(geometry_of "$PANEL")
@@ -170,7 +185,7 @@ summon_panel() {
 
 # Clicks at a point given relative to the panel's top-left corner.
 click_panel() {
-    xdotool mousemove $((PX + $1)) $((PY + $2))
+    move_to $((PX + $1)) $((PY + $2))
     xdotool click "${3:-1}"
 }
 
@@ -229,11 +244,11 @@ drag_once() {
     DRAG_SOURCES+=($!)
     wait_for 10 "the drag source" xdotool search --onlyvisible --name '^velmora-drag-source$'
     xdotool mousemove 340 320 mousedown 1
-    xdotool mousemove 350 330
-    xdotool mousemove $((SCREEN_W - 2)) 300
+    move_to 350 330
+    move_to $((SCREEN_W - 2)) 300
     wait_for 5 "the panel during the drag" panel_visible
-    xdotool mousemove $((PX + x - 4)) $((PY + y - 4))
-    xdotool mousemove $((PX + x)) $((PY + y))
+    move_to $((PX + x - 4)) $((PY + y - 4))
+    move_to $((PX + x)) $((PY + y))
     sleep 0.3  # XDND needs a position message answered before the release; no state to poll
     xdotool mouseup 1
     # The source hides when its drag is over; it stays to answer the target's requests for the

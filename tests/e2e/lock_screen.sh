@@ -13,11 +13,11 @@ WindowPosition=0
 ItemName0=secret
 ItemPath0=/bin/true
 INI
-xdotool mousemove 640 400
+move_to 640 400
 start_app
 
 away_and_hidden() {
-    xdotool mousemove 640 400
+    move_to 640 400
     wait_for 5 "the panel to hide" panel_hidden
 }
 
@@ -47,7 +47,7 @@ case $locker in
 esac
 ok "$locker: the edge shows the panel while the screen is unlocked"
 
-xdotool mousemove $((SCREEN_W - 3)) 300 mousemove $((SCREEN_W - 2)) 310
+move_to $((SCREEN_W - 3)) 300; move_to $((SCREEN_W - 2)) 310
 assert_stays_hidden 1500
 ok "$locker: locked, the pointer at the edge shows nothing"
 
@@ -55,7 +55,7 @@ ok "$locker: locked, the pointer at the edge shows nothing"
 pkill -P "$locker_pid" || true
 kill "$locker_pid" 2>/dev/null || true  # may have ended with its child
 wait "$locker_pid" 2>/dev/null || true
-xdotool mousemove 640 400
+move_to 640 400
 summon_panel $((SCREEN_W - 2)) 300
 ok "$locker: after the lock the edge works again"
 stop_app TERM

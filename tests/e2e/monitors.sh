@@ -29,19 +29,19 @@ prepare_app <<'INI'
 [Config]
 WindowPosition=0
 INI
-xdotool mousemove 640 400
+move_to 640 400
 start_app
 summon_panel 2558 300
 [ "$PX $PY" = "$((2560 - 173)) 0" ] || fail "right corner: the panel is at $PX $PY"
 ok "the primary monitor's right edge shows the panel in its top-right corner"
-xdotool mousemove 640 400
+move_to 640 400
 wait_for 5 "the panel to hide" panel_hidden
 stop_app TERM
 
 printf '[Config]\nWindowPosition=3\n' >"$SETTINGS"
-xdotool mousemove 640 400
+move_to 640 400
 start_app
-xdotool mousemove 2 300      # the other monitor's left edge
+move_to 2 300      # the other monitor's left edge
 assert_stays_hidden 700
 summon_panel 1282 300        # the primary monitor's own left edge, shared with the other one
 [ "$PX $PY" = "1280 $((800 - 449))" ] || fail "left corner: the panel is at $PX $PY"
@@ -50,9 +50,9 @@ stop_app TERM
 
 monitors top 1280/338x800/211+0+0 bottom 1280/338x800/211+0+800
 printf '[Config]\nWindowPosition=1\n' >"$SETTINGS"
-xdotool mousemove 640 400
+move_to 640 400
 start_app
-xdotool mousemove 1278 1200  # the right edge of the monitor below
+move_to 1278 1200  # the right edge of the monitor below
 assert_stays_hidden 700
 summon_panel 1278 700
 [ "$PX $PY" = "$((1280 - 173)) $((800 - 449))" ] || fail "stacked: the panel is at $PX $PY"
@@ -62,13 +62,13 @@ stop_app TERM
 monitors right 1280/338x800/211+1280+0 left 1280/338x800/211+0+0
 echo 'Xft.dpi: 192' | xrdb -merge
 printf '[Config]\nWindowPosition=0\n' >"$SETTINGS"
-xdotool mousemove 640 400
+move_to 640 400
 start_app
 summon_panel 2558 300
 [ "$PX $PY $PW" = "$((2560 - 346)) 0 346" ] || fail "at 2x the panel is at $PX $PY, ${PW} wide"
-xdotool mousemove $((PX + 100)) 200
+move_to $((PX + 100)) 200
 assert_stays_visible 700
-xdotool mousemove 1500 300
+move_to 1500 300
 wait_for 5 "the panel to hide" panel_hidden
 ok "at 2x with the primary monitor on the right its edge shows the panel, which stays under the pointer"
 stop_app TERM

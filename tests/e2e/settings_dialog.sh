@@ -21,7 +21,7 @@ ItemPath3=/home/me/Documents
 ItemName4=読んで☆.txt
 ItemPath4=/opt/velmora/読んで☆.txt
 INI
-xdotool mousemove 640 400
+move_to 640 400
 start_app
 summon_panel $((SCREEN_W - 2)) 300
 screenshot panel "173x449+$PX+$PY"
@@ -37,7 +37,7 @@ wait_for 5 "the settings dialog" visible_window "設定"
 DIALOG=$(visible_window "設定")
 dialog_shot "$DIALOG" settings-dialog
 read -r DX DY DW DH < <(geometry_of "$DIALOG")
-xdotool mousemove $((DX + DW / 2)) $((DY + DH - 10))
+move_to $((DX + DW / 2)) $((DY + DH - 10))
 panel_visible || fail "the panel hid while the dialog was open"
 # Corner list has the focus: one down is "右下"; two tabs to the width list, two down is "2 倍".
 xdotool key Down Tab Tab Down Down alt+u

@@ -22,7 +22,7 @@ start_with_one_item() {
 ItemName0=a
 ItemPath0=/a
 INI
-    xdotool mousemove 640 400
+    move_to 640 400
     start_app
 }
 
@@ -37,7 +37,7 @@ after = text + "ItemName1=--------------------\r\nItemPath1=\r\n"
 open(path, "wb").write(bytes.fromhex(mark) + text.encode(encoding))
 open(expected, "wb").write(bytes.fromhex(mark) + after.encode(encoding))
 PY
-    xdotool mousemove 640 400
+    move_to 640 400
     start_app
     add_separator_and_exit
     cmp "$SETTINGS" "$WORK/expected.ini" || { od -c "$SETTINGS" | head; fail "the $name file did not keep its form"; }
@@ -96,7 +96,7 @@ first=$APP_PID
 APP_PID=$!
 wait_for 10 "the second start's message" visible_window "処理中断"
 read -r bx by bw bh < <(geometry_of "$(visible_window "処理中断")")
-xdotool mousemove $((bx + bw / 2)) $((by + bh / 2))
+move_to $((bx + bw / 2)) $((by + bh / 2))
 xdotool key Return
 wait_exit
 APP_PID=$first

@@ -17,7 +17,7 @@ ItemName2=
 ItemName3=unread
 ItemPath3=/x
 INI
-xdotool mousemove 640 400
+move_to 640 400
 start_app --ignored-option -platform nosuch -reverse -style fusion
 assert_stays_hidden 1000
 ok "panel hidden after start-up; options for the toolkit changed nothing"

@@ -55,7 +55,7 @@ ItemPath1=/bin/false
 ItemName2=c
 ItemPath2=/bin/echo
 EOF
-xdotool mousemove 640 400
+move_to 640 400
 start_app
 
 # The windows a taskbar, pager or task switcher lists are those in _NET_CLIENT_LIST.
@@ -99,7 +99,7 @@ wait_for 5 "the click to give the panel the focus" has_focus "$PANEL"
 xdotool keydown alt key Down keyup alt
 click_panel 40 52 # "a"
 xdotool key Delete
-xdotool mousemove 640 400
+move_to 640 400
 wait_for 5 "the panel to hide" panel_hidden
 wait_for 5 "the focus to go back to the desk window" has_focus "$DESK"
 ok "$wm_name: a click gives the panel the keys, hiding gives them back"

@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/dialogs/DialogHost.h"
@@ -90,6 +91,14 @@ struct FakeScreen : IScreen {
     bool PointerElsewhere() const override { return elsewhere; }
     bool reportsEdge = false;
     bool ReportsEdge() const override { return reportsEdge; }
+    bool reportsMotion = false;
+    bool watchingMotion = false;
+    int xOnceWatched = -1;  // where the pointer goes while WatchMotion(true) starts listening
+    bool ReportsMotion() const override { return reportsMotion; }
+    void WatchMotion(bool on) override {
+        watchingMotion = on;
+        if (on && xOnceWatched >= 0) x = std::exchange(xOnceWatched, -1);
+    }
     std::vector<PixelRect> around;
     void WatchEdge(const PixelRect& strip, const std::vector<PixelRect>& aroundPanel) override {
         watched = strip;

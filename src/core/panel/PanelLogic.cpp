@@ -95,7 +95,10 @@ void PanelLogic::RefreshArgumentLabel() {
 }
 
 void PanelLogic::Tick() {
-    if (!v_.timer1.Enabled()) return;
+    if (!v_.timer1.Enabled()) {
+        v_.screen.WatchMotion(false);
+        return;
+    }
     TriggerInputs in;
     in.timerEnabled = true;
     const auto [x, y] = v_.screen.CursorPos();
@@ -131,11 +134,22 @@ void PanelLogic::Tick() {
         case TriggerAction::Nothing:
             break;
     }
-    // The watched places follow the panel as it now is. A hidden panel whose strip reports the
-    // pointer by itself costs nothing until it does.
+    // The watched places follow the panel as it now is. A hidden panel costs nothing while
+    // nothing can change: where the strip reports the pointer by itself, until it does; where
+    // the screen reports every move, while the pointer rests outside the strip where the last
+    // tick saw it (then checked once more: it may have moved before the screen listened).
     ReadPanel(in);
-    v_.screen.WatchEdge(TriggerStripRect(in), PanelSurroundings(in));
-    v_.timer1.SetIdle(v_.screen.ReportsEdge() && !in.panelVisible);
+    const PixelRect strip = TriggerStripRect(in);
+    v_.screen.WatchEdge(strip, PanelSurroundings(in));
+    bool rest = !in.panelVisible && v_.screen.ReportsMotion() && lastPointer_ == std::pair{x, y} &&
+                !strip.Contains(x, y);
+    lastPointer_ = std::pair{x, y};
+    v_.screen.WatchMotion(rest);
+    if (rest && v_.screen.CursorPos() != std::pair{x, y}) {
+        v_.screen.WatchMotion(false);
+        rest = false;
+    }
+    v_.timer1.SetIdle(!in.panelVisible && (v_.screen.ReportsEdge() || rest));
 }
 
 void PanelLogic::ReadPanel(TriggerInputs& in) const {

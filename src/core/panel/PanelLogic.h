@@ -130,6 +130,8 @@ class PanelLogic {
     std::string oneShotArgs_;
     // Where the pointer was left when it went elsewhere (see Tick).
     std::optional<std::pair<int, int>> stalePointer_;
+    // Where the last tick saw the pointer.
+    std::optional<std::pair<int, int>> lastPointer_;
     bool unloaded_ = false;
 };
 

@@ -78,8 +78,14 @@ class IScreen {
     // The watched places tell when the pointer comes onto them (edgeEvent): a hidden panel then
     // needs no polling.
     virtual bool ReportsEdge() const { return false; }
+    // Where ReportsMotion, edgeEvent also comes when the pointer moves while WatchMotion(true):
+    // a hidden panel then needs no polling while the pointer rests. WatchMotion(true) returns
+    // once a move would be reported.
+    virtual bool ReportsMotion() const { return false; }
+    virtual void WatchMotion(bool on) { (void)on; }
 
-    // The pointer came onto a watched place or moved there, or the screens changed.
+    // The pointer came onto a watched place or moved there (or moved at all, see WatchMotion),
+    // or the screens changed.
     std::function<void()> edgeEvent;
     // The screen is locked or the screen saver is on: nothing of the program may show.
     virtual bool Locked() const = 0;

@@ -17,6 +17,9 @@ struct PixelRect {
     int width = 0;
     int height = 0;
     bool operator==(const PixelRect&) const = default;
+    bool Contains(int x, int y) const {
+        return x >= left && y >= top && x - left < width && y - top < height;
+    }
 };
 
 // 1440 / dpi; a missing or nonsensical DPI counts as 96.
