@@ -40,6 +40,14 @@ TEST(DropRule, TextBeforeFilesButAFileDragsUrlTextIsAFileList) {
     names.text = "/a b.txt\n";
     ForgetFileUrlText(names);
     EXPECT_FALSE(names.text);
+    // Only file URLs offered (a Wayland program's drag through Xwayland): the toolkit's text of
+    // it is empty, and the files count.
+    DropData urlsOnly;
+    urlsOnly.offersFiles = true;
+    urlsOnly.files = {"/a"};
+    urlsOnly.text = "";
+    ForgetFileUrlText(urlsOnly);
+    EXPECT_EQ(std::get<DroppedFiles>(*ReadDroppedContent(urlsOnly)), (DroppedFiles{"/a"}));
     // A drop offering files and a text of the user's: the text first.
     DropData mixed;
     mixed.offersFiles = true;

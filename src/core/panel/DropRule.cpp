@@ -7,9 +7,9 @@ namespace velmora {
 
 namespace {
 
-// Each line a file URL, or one of the dropped files' own names (as some file managers offer them).
+// Each line a file URL, or one of the dropped files' own names (as some file managers offer them);
+// or no text at all (a toolkit reads a drop of file URLs alone as an empty text too).
 bool OnlyTheFiles(std::string_view text, const std::vector<std::string>& files) {
-    bool any = false;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -19,9 +19,8 @@ bool OnlyTheFiles(std::string_view text, const std::vector<std::string>& files) 
         if (line.substr(0, 7) != "file://" &&
             std::find(files.begin(), files.end(), line) == files.end())
             return false;
-        any = true;
     }
-    return any;
+    return true;
 }
 
 }  // namespace
