@@ -28,6 +28,14 @@ class PointerQuery {
     // nullopt when the window system cannot be asked this way (then ask the toolkit).
     std::optional<Place> Position();
 
+    // In a Wayland session's X server the pointer stands still while the session's own programs
+    // drag something over the program's windows; only the drag's messages to them tell where
+    // it is. Hand every event of the toolkit's connection here (an xcb_generic_event_t on X11):
+    // while a drag is over a window of the program's, or just gone from one, Position reports
+    // the drag's place (once more after it left: it may be on its way onto a window that
+    // appears over the one it left). True when a drag has just come over one.
+    bool NoteDragMessage(const void* event);
+
   private:
     struct Impl;
     std::unique_ptr<Impl> impl_;

@@ -2,13 +2,46 @@
 
 #include "platform/XcbDisplay_posix.h"
 
+#include <array>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace velmora::platform {
+
+namespace {
+enum Xdnd { kEnter, kPosition, kLeave, kDrop, kMessages };
+constexpr const char* kXdndNames[kMessages] = {"XdndEnter", "XdndPosition", "XdndLeave",
+                                               "XdndDrop"};
+}  // namespace
 
 struct PointerQuery::Impl {
     xcb_connection_t* connection = nullptr;
     xcb_window_t root = 0;
+    std::optional<std::array<xcb_atom_t, kMessages>> xdnd;  // asked for at the first message
+    // A drag over a window of ours (which one), its last place, and whether it left.
+    xcb_window_t dragWindow = XCB_WINDOW_NONE;
+    std::optional<Place> dragAt;
+    bool dragLeft = false;
+
+    bool InternXdnd() {
+        if (connection == nullptr) return false;
+        if (xdnd) return true;
+        xcb_intern_atom_cookie_t cookies[kMessages];
+        for (int i = 0; i < kMessages; ++i)
+            cookies[i] = xcb_intern_atom(connection, 0,
+                                         static_cast<std::uint16_t>(std::strlen(kXdndNames[i])),
+                                         kXdndNames[i]);
+        std::array<xcb_atom_t, kMessages> atoms{};
+        for (int i = 0; i < kMessages; ++i) {
+            xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);
+            atoms[static_cast<std::size_t>(i)] =
+                reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+            std::free(reply);
+        }
+        xdnd = atoms;
+        return true;
+    }
 };
 
 PointerQuery::PointerQuery() : impl_(std::make_unique<Impl>()) {
@@ -23,6 +56,14 @@ PointerQuery::~PointerQuery() {
 
 std::optional<PointerQuery::Place> PointerQuery::Position() {
     if (impl_->connection == nullptr) return std::nullopt;
+    if (impl_->dragWindow != XCB_WINDOW_NONE && impl_->dragAt) {
+        const Place at = *impl_->dragAt;
+        if (impl_->dragLeft) {
+            impl_->dragWindow = XCB_WINDOW_NONE;
+            impl_->dragAt.reset();
+        }
+        return at;
+    }
     xcb_query_pointer_reply_t* reply = xcb_query_pointer_reply(
         impl_->connection, xcb_query_pointer(impl_->connection, impl_->root), nullptr);
     if (reply == nullptr) return std::nullopt;
@@ -30,6 +71,38 @@ std::optional<PointerQuery::Place> PointerQuery::Position() {
     std::free(reply);
     DropEvents(impl_->connection);
     return position;
+}
+
+bool PointerQuery::NoteDragMessage(const void* event) {
+    const auto* message = static_cast<const xcb_client_message_event_t*>(event);
+    if ((message->response_type & 0x7f) != XCB_CLIENT_MESSAGE || message->format != 32 ||
+        !impl_->InternXdnd())
+        return false;
+    const auto& xdnd = *impl_->xdnd;
+    Impl& d = *impl_;
+    if (message->type == xdnd[kEnter]) {
+        const bool arrived = d.dragWindow == XCB_WINDOW_NONE || d.dragLeft;
+        if (d.dragWindow == XCB_WINDOW_NONE) d.dragAt.reset();  // a new drag: no place yet
+        d.dragWindow = message->window;
+        d.dragLeft = false;
+        return arrived && d.dragAt.has_value();
+    }
+    if (message->type == xdnd[kPosition]) {
+        // The root coordinates, packed x << 16 | y.
+        const std::uint32_t packed = message->data.data32[2];
+        const bool arrived = !d.dragAt.has_value() || d.dragLeft;
+        d.dragAt = Place{static_cast<int>(packed >> 16), static_cast<int>(packed & 0xffff), true};
+        d.dragWindow = message->window;
+        d.dragLeft = false;
+        return arrived;
+    }
+    if (message->type == xdnd[kLeave]) {
+        if (message->window == d.dragWindow) d.dragLeft = true;
+    } else if (message->type == xdnd[kDrop]) {
+        d.dragWindow = XCB_WINDOW_NONE;
+        d.dragAt.reset();
+    }
+    return false;
 }
 
 }  // namespace velmora::platform

@@ -16,4 +16,7 @@ std::optional<PointerQuery::Place> PointerQuery::Position() {
     return Place{p.x, p.y, true};
 }
 
+// Windows moves the cursor during drags.
+bool PointerQuery::NoteDragMessage(const void*) { return false; }
+
 }  // namespace velmora::platform

@@ -1,5 +1,6 @@
 #include "qt/QtScreen.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,6 +17,26 @@
 namespace velmora {
 
 namespace {
+// Hands the X connection's events to the pointer query, which follows the drags over our
+// windows in a Wayland session; a drag's arrival runs the core's tick.
+class DragMessages : public QAbstractNativeEventFilter {
+  public:
+    DragMessages(platform::PointerQuery& pointer, std::function<void()> arrived)
+        : pointer_(pointer), arrived_(std::move(arrived)) {
+        qApp->installNativeEventFilter(this);
+    }
+    ~DragMessages() override { qApp->removeNativeEventFilter(this); }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType == "xcb_generic_event_t" && pointer_.NoteDragMessage(message)) arrived_();
+        return false;
+    }
+
+  private:
+    platform::PointerQuery& pointer_;
+    std::function<void()> arrived_;
+};
+
 QRect PrimaryGeometry() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen == nullptr ? QRect(0, 0, 1024, 768) : screen->geometry();
@@ -60,6 +81,8 @@ QtScreen::QtScreen() {
                          });
         for (QScreen* screen : QGuiApplication::screens())
             QObject::connect(screen, &QScreen::geometryChanged, strip_.get(), changed);
+        // A drag from the session's own programs coming onto the strip, say.
+        dragMessages_ = std::make_unique<DragMessages>(*pointer_, changed);
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include "core/panel/PanelView.h"
 
+class QAbstractNativeEventFilter;
 class QSocketNotifier;
 
 namespace velmora::platform {
@@ -49,6 +50,7 @@ class QtScreen : public IScreen {
     bool xwayland_ = false;
     mutable bool elsewhere_ = false;
     std::unique_ptr<EdgeStrip> strip_;
+    std::unique_ptr<QAbstractNativeEventFilter> dragMessages_;
     std::vector<std::unique_ptr<EdgeStrip>> bands_;  // around the shown panel
 };
 

@@ -1,6 +1,9 @@
 // A native Wayland window covering the whole screen (full-screen xdg-shell toplevel, grey), for
 // the tests of Velmora in a Wayland session: Velmora, an X11 client through Xwayland, must see
 // the pointer reach the screen's edge over it. Prints "ready" once its first frame is shown.
+// With an argument (a text/uri-list), a press of the left button on it starts a drag of that
+// list, as a native file manager's would; it prints "accepted" or "refused" as the target under
+// the drag changes its mind, and "sent" when the list was handed to a target.
 #define _GNU_SOURCE
 #include <stdio.h>
 #include <stdlib.h>
@@ -15,6 +18,9 @@ static struct wl_compositor* compositor;
 static struct wl_shm* shm;
 static struct xdg_wm_base* wm_base;
 static struct wl_surface* surface;
+static struct wl_seat* seat;
+static struct wl_data_device_manager* data_manager;
+static const char* drag_list;  // the text/uri-list dragged, if any
 static int ready;
 
 static void on_global(void* data, struct wl_registry* registry, uint32_t name,
@@ -27,6 +33,10 @@ static void on_global(void* data, struct wl_registry* registry, uint32_t name,
         shm = wl_registry_bind(registry, name, &wl_shm_interface, 1);
     else if (strcmp(interface, xdg_wm_base_interface.name) == 0)
         wm_base = wl_registry_bind(registry, name, &xdg_wm_base_interface, 1);
+    else if (strcmp(interface, wl_seat_interface.name) == 0)
+        seat = wl_registry_bind(registry, name, &wl_seat_interface, 1);
+    else if (strcmp(interface, wl_data_device_manager_interface.name) == 0)
+        data_manager = wl_registry_bind(registry, name, &wl_data_device_manager_interface, 3);
 }
 static void on_global_remove(void* data, struct wl_registry* registry, uint32_t name) {
     (void)data;
@@ -91,7 +101,68 @@ static void on_toplevel_close(void* data, struct xdg_toplevel* toplevel) {
 static const struct xdg_toplevel_listener toplevel_listener = {
     .configure = on_toplevel_configure, .close = on_toplevel_close};
 
-int main(void) {
+// The drag source: hands the list to whatever target asks, in the one type offered.
+static void on_target(void* data, struct wl_data_source* source, const char* type) {
+    (void)data, (void)source, (void)type;
+}
+static void on_send(void* data, struct wl_data_source* source, const char* type, int32_t fd) {
+    (void)data, (void)source, (void)type;
+    const size_t length = strlen(drag_list);
+    const int whole = write(fd, drag_list, length) == (ssize_t)length;
+    close(fd);
+    printf(whole ? "sent\n" : "send failed\n");
+    fflush(stdout);
+}
+static void on_cancelled(void* data, struct wl_data_source* source) {
+    (void)data;
+    wl_data_source_destroy(source);
+}
+static void on_drop_performed(void* data, struct wl_data_source* source) { (void)data, (void)source; }
+static void on_finished(void* data, struct wl_data_source* source) {
+    (void)data;
+    wl_data_source_destroy(source);
+}
+static void on_action(void* data, struct wl_data_source* source, uint32_t action) {
+    (void)data, (void)source;
+    printf(action != 0 ? "accepted\n" : "refused\n");
+    fflush(stdout);
+}
+static const struct wl_data_source_listener source_listener = {
+    on_target, on_send, on_cancelled, on_drop_performed, on_finished, on_action};
+
+static struct wl_data_device* data_device;
+
+static void on_enter(void* data, struct wl_pointer* pointer, uint32_t serial,
+                     struct wl_surface* entered, wl_fixed_t x, wl_fixed_t y) {
+    (void)data, (void)pointer, (void)serial, (void)entered, (void)x, (void)y;
+}
+static void on_leave(void* data, struct wl_pointer* pointer, uint32_t serial,
+                     struct wl_surface* left) {
+    (void)data, (void)pointer, (void)serial, (void)left;
+}
+static void on_motion(void* data, struct wl_pointer* pointer, uint32_t time, wl_fixed_t x,
+                      wl_fixed_t y) {
+    (void)data, (void)pointer, (void)time, (void)x, (void)y;
+}
+static void on_button(void* data, struct wl_pointer* pointer, uint32_t serial, uint32_t time,
+                      uint32_t button, uint32_t state) {
+    (void)data, (void)pointer, (void)time;
+    if (button != 0x110 || state != WL_POINTER_BUTTON_STATE_PRESSED) return;
+    struct wl_data_source* source = wl_data_device_manager_create_data_source(data_manager);
+    wl_data_source_add_listener(source, &source_listener, NULL);
+    wl_data_source_offer(source, "text/uri-list");
+    wl_data_source_set_actions(source, WL_DATA_DEVICE_MANAGER_DND_ACTION_COPY);
+    wl_data_device_start_drag(data_device, source, surface, NULL, serial);
+}
+static void on_axis(void* data, struct wl_pointer* pointer, uint32_t time, uint32_t axis,
+                    wl_fixed_t value) {
+    (void)data, (void)pointer, (void)time, (void)axis, (void)value;
+}
+static const struct wl_pointer_listener pointer_listener = {
+    .enter = on_enter, .leave = on_leave, .motion = on_motion, .button = on_button, .axis = on_axis};
+
+int main(int argc, char** argv) {
+    drag_list = argc > 1 ? argv[1] : NULL;
     struct wl_display* display = wl_display_connect(NULL);
     if (display == NULL) {
         fprintf(stderr, "no Wayland display\n");
@@ -103,6 +174,14 @@ int main(void) {
     if (compositor == NULL || shm == NULL || wm_base == NULL) {
         fprintf(stderr, "the compositor lacks wl_compositor, wl_shm or xdg_wm_base\n");
         return 1;
+    }
+    if (drag_list != NULL) {
+        if (seat == NULL || data_manager == NULL) {
+            fprintf(stderr, "the compositor lacks wl_seat or wl_data_device_manager\n");
+            return 1;
+        }
+        wl_pointer_add_listener(wl_seat_get_pointer(seat), &pointer_listener, NULL);
+        data_device = wl_data_device_manager_get_data_device(data_manager, seat);
     }
     xdg_wm_base_add_listener(wm_base, &wm_base_listener, NULL);
     surface = wl_compositor_create_surface(compositor);

@@ -2,7 +2,7 @@
 # ordinary account with its Xwayland as the test's X display, a native window covering the screen,
 # and the pointer and keys sent through the compositor's own input interface (xdotool reaches only
 # X windows). VELMORA_WAYLAND_COVER: the covering window's program; VELMORA_WAYLAND_FAKE_INPUT:
-# KWin's input helper.
+# KWin's input helper; COVER_DRAG: a text/uri-list the native window drags when pressed.
 
 # start_wayland_session mutter|mutter-two-monitors|kwin: the session (with a second monitor
 # right of the primary one, 1024x768, for mutter-two-monitors), DISPLAY and XAUTHORITY its Xwayland's, the native
@@ -62,7 +62,7 @@ start_wayland_session() {
     fi
     wait_for 10 "the X display" xdpyinfo
 
-    "${SESSION[@]}" "$RT/velmora_wayland_cover" >"$WORK/cover.log" 2>&1 &
+    "${SESSION[@]}" "$RT/velmora_wayland_cover" ${COVER_DRAG:+"$COVER_DRAG"} >"$WORK/cover.log" 2>&1 &
     HELPERS+=($!)
     wait_for 10 "the native window" grep -qx ready "$WORK/cover.log"
 
