@@ -58,32 +58,6 @@ std::string DecodeByLine(std::string_view bytes, ILegacyCodec& legacy, bool& mix
     return out;
 }
 
-// The next code point of valid or invalid UTF-8; an invalid byte reads as U+FFFD.
-char32_t NextCodePoint(std::string_view s, std::size_t& i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char c = byte(i);
-    if (c < 0x80) {
-        ++i;
-        return c;
-    }
-    const std::size_t length = (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-    char32_t cp = length == 2 ? (c & 0x1F) : length == 3 ? (c & 0x0F) : (c & 0x07);
-    bool valid = length != 0 && i + length <= s.size();
-    for (std::size_t k = 1; valid && k < length; ++k) {
-        valid = (byte(i + k) & 0xC0) == 0x80;
-        cp = (cp << 6) | (byte(i + k) & 0x3F);
-    }
-    // Overlong forms, surrogates and values past U+10FFFF are not characters.
-    static constexpr char32_t kMinimum[] = {0, 0, 0x80, 0x800, 0x10000};
-    valid = valid && cp >= kMinimum[length] && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
-    if (!valid) {
-        ++i;
-        return 0xFFFD;
-    }
-    i += length;
-    return cp;
-}
-
 // Collects output in a small buffer and appends it in blocks: no per-character capacity checks,
 // and no zero-filled worst-case buffer to touch first.
 class BlockWriter {
@@ -114,21 +88,7 @@ std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
     BlockWriter writer(out);
     const auto put = [&writer](char32_t cp) {
         char*& o = writer.Reserve4();
-        if (cp < 0x80) {
-            *o++ = static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            *o++ = static_cast<char>(0xC0 | (cp >> 6));
-            *o++ = static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            *o++ = static_cast<char>(0xE0 | (cp >> 12));
-            *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            *o++ = static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            *o++ = static_cast<char>(0xF0 | (cp >> 18));
-            *o++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            *o++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            *o++ = static_cast<char>(0x80 | (cp & 0x3F));
-        }
+        o = EncodeUtf8(cp, o);
     };
     const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto unit = [&](std::size_t k) {
