@@ -33,7 +33,7 @@ std::vector<StoredItem> Items(int count) {
 
 std::string FileOf(int count) {
     MemoryStore store;
-    SettingsFile file("bench.ini", store);
+    SettingsFile file("bench.ini", store, store);
     file.Load(960);
     file.Save(Settings{}, Items(count));
     return store.content;
@@ -50,7 +50,7 @@ void BM_Load10000Items(benchmark::State& state, TextEncoding encoding) {
     MemoryStore store;
     store.content = FileIn(encoding);
     for (auto _ : state) {
-        SettingsFile file("bench.ini", store);
+        SettingsFile file("bench.ini", store, store);
         LoadedSettings loaded = file.Load(960);
         benchmark::DoNotOptimize(loaded);
     }
@@ -64,7 +64,7 @@ void BM_Save10000Items(benchmark::State& state, TextEncoding encoding) {
     MemoryStore store;
     store.content = FileIn(encoding);
     const std::vector<StoredItem> items = Items(10000);
-    SettingsFile file("bench.ini", store);
+    SettingsFile file("bench.ini", store, store);
     const Settings settings = file.Load(960).settings;
     for (auto _ : state) {
         SaveResult result = file.Save(settings, items);

@@ -6,17 +6,12 @@ namespace velmora::platform {
 
 // The real file system: whole-file reads, and writes that replace a file atomically (a
 // temporary file beside it, flushed, then renamed over it) keeping its permissions, or in place
-// where only the file is writable; a new file is readable by its owner only. The legacy code
-// page is CP932 on POSIX and the ANSI code page on Windows.
+// where only the file is writable; a new file is readable by its owner only.
 class SystemFileStore : public IFileStore {
   public:
     FileReadResult Read(const std::string& path, std::size_t maxBytes) override;
     FileWriteResult Write(const std::string& path, const std::string& bytes) override;
     FileWriteResult CheckWritable(const std::string& path) override;
-    TextForm NewFileForm() const override;
-    std::string DecodeLegacy(std::string_view bytes) override;
-    std::optional<std::string> EncodeLegacy(std::string_view utf8) override;
-    bool AsciiIsLegacy() const override;
 };
 
 }  // namespace velmora::platform

@@ -10,8 +10,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "platform/LegacyCodec.h"
-
 namespace velmora::platform {
 
 namespace {
@@ -204,19 +202,5 @@ FileWriteResult SystemFileStore::CheckWritable(const std::string& requestedPath)
     if (::access(FolderOf(path).c_str(), W_OK) == 0) return {true, FileError::None, {}};
     return WriteFailure(errno);
 }
-
-std::string SystemFileStore::DecodeLegacy(std::string_view bytes) {
-    return DecodeLegacyText(bytes);
-}
-
-std::optional<std::string> SystemFileStore::EncodeLegacy(std::string_view utf8) {
-    return EncodeLegacyText(utf8);
-}
-
-// Linux programs write UTF-8 with LF line ends.
-// Linux tools take an unmarked ASCII file for UTF-8, as it is.
-bool SystemFileStore::AsciiIsLegacy() const { return false; }
-
-TextForm SystemFileStore::NewFileForm() const { return {TextEncoding::Utf8, false, "\n"}; }
 
 }  // namespace velmora::platform

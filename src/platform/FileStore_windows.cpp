@@ -4,7 +4,6 @@
 #include <cstdint>
 
 #include "platform/FileReplace_windows.h"
-#include "platform/LegacyCodec.h"
 #include "platform/WideText_windows.h"
 
 namespace velmora::platform {
@@ -200,19 +199,6 @@ FileWriteResult SystemFileStore::CheckWritable(const std::string& path) {
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) return WriteFailure(::GetLastError());
     return {true, FileError::None, {}};
-}
-
-// What the profile functions write on Windows: UTF-16LE with a byte-order mark, CR LF.
-bool SystemFileStore::AsciiIsLegacy() const { return true; }
-
-TextForm SystemFileStore::NewFileForm() const { return {TextEncoding::Utf16Le, true, "\r\n"}; }
-
-std::optional<std::string> SystemFileStore::EncodeLegacy(std::string_view utf8) {
-    return EncodeLegacyText(utf8);
-}
-
-std::string SystemFileStore::DecodeLegacy(std::string_view bytes) {
-    return DecodeLegacyText(bytes);
 }
 
 }  // namespace velmora::platform

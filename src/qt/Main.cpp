@@ -12,6 +12,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/FileStore.h"
 #include "platform/InstanceLock.h"
+#include "platform/LegacyCodec.h"
 #include "platform/ProcessSetup.h"
 #include "platform/ShellOpen.h"
 #include "platform/ShutdownSignals.h"
@@ -75,6 +76,7 @@ int Main(int argc, char** argv, const MainOptions& options) {
 
     platform::SystemInstanceLock instanceLock;
     platform::SystemFileStore store;
+    platform::SystemLegacyCodec codec;
     platform::SystemShell shell;
     platform::SystemDiagnostics diagnostics;
     QtMessageBox messages;
@@ -82,7 +84,7 @@ int Main(int argc, char** argv, const MainOptions& options) {
     QtScreen screen;
     PanelWindow panel;
     const std::unique_ptr<Session> started =
-        Session::Start(env, {instanceLock, store, shell, messages, diagnostics, dialogs},
+        Session::Start(env, {instanceLock, store, codec, shell, messages, diagnostics, dialogs},
                        {panel, panel.listControl(), screen, panel});
     if (!started) return 0;  // another Velmora has this settings file
     Session& session = *started;

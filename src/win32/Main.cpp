@@ -14,6 +14,7 @@
 #include "platform/Diagnostics.h"
 #include "platform/FileStore.h"
 #include "platform/InstanceLock.h"
+#include "platform/LegacyCodec.h"
 #include "platform/ProcessSetup.h"
 #include "platform/ShellOpen.h"
 #include "platform/Startup.h"
@@ -35,6 +36,7 @@ int Main(const MainOptions& options) {
 
     platform::SystemInstanceLock instanceLock;
     platform::SystemFileStore store;
+    platform::SystemLegacyCodec codec;
     platform::SystemShell shell;
     platform::SystemDiagnostics diagnostics;
     Win32MessageBox messages;
@@ -46,7 +48,7 @@ int Main(const MainOptions& options) {
         messages.SetPanel(panel.hwnd());
         dialogs.SetOwner(panel.hwnd());
         const std::unique_ptr<Session> started =
-            Session::Start(env, {instanceLock, store, shell, messages, diagnostics, dialogs},
+            Session::Start(env, {instanceLock, store, codec, shell, messages, diagnostics, dialogs},
                            {panel, panel.listControl(), screen, panel});
         if (!started) return 0;  // another Velmora has this settings file
         Session& session = *started;

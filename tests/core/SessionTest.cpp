@@ -41,7 +41,7 @@ struct SessionFixture {
     }
     std::unique_ptr<Session> Start() {
         auto session = std::make_unique<Session>(
-            env, SessionServices{instanceLock, store, shell, messages, diagnostics, dialogs},
+            env, SessionServices{instanceLock, store, store, shell, messages, diagnostics, dialogs},
             PanelViews{panel, list1, screen, timer});
         session->onFinished = [this] { ++finished; };
         return session;
@@ -166,16 +166,16 @@ TEST(Session, ASecondStartOnTheSameSettingsFileEndsWithoutTouchingIt) {
     SessionFixture first;
     first.store.files[first.path] = "[Item]\nItemName0=a\nItemPath0=/a\n";
     auto running = Session::Start(first.env,
-                                  {first.instanceLock, first.store, first.shell, first.messages,
-                                   first.diagnostics, first.dialogs},
+                                  {first.instanceLock, first.store, first.store, first.shell,
+                                   first.messages, first.diagnostics, first.dialogs},
                                   {first.panel, first.list1, first.screen, first.timer});
     ASSERT_TRUE(running);
     SessionFixture second;
     second.instanceLock.held = first.instanceLock.held;  // the same machine
     second.store.files = first.store.files;
     auto refused = Session::Start(second.env,
-                                  {second.instanceLock, second.store, second.shell, second.messages,
-                                   second.diagnostics, second.dialogs},
+                                  {second.instanceLock, second.store, second.store, second.shell,
+                                   second.messages, second.diagnostics, second.dialogs},
                                   {second.panel, second.list1, second.screen, second.timer});
     EXPECT_FALSE(refused);
     EXPECT_EQ(second.messages.shown,
@@ -188,8 +188,8 @@ TEST(Session, ASecondStartOnTheSameSettingsFileEndsWithoutTouchingIt) {
     other.instanceLock.held = first.instanceLock.held;
     other.env.userName = "someone";
     EXPECT_TRUE(Session::Start(other.env,
-                               {other.instanceLock, other.store, other.shell, other.messages,
-                                other.diagnostics, other.dialogs},
+                               {other.instanceLock, other.store, other.store, other.shell,
+                                other.messages, other.diagnostics, other.dialogs},
                                {other.panel, other.list1, other.screen, other.timer}));
 }
 

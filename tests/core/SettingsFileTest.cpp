@@ -9,7 +9,7 @@ using velmora::testing::MemoryStore;
 
 TEST(SettingsFile, FirstExitCreatesTheFile) {
     MemoryStore store;
-    SettingsFile file("/a/Velmora_me.ini", store);
+    SettingsFile file("/a/Velmora_me.ini", store, store);
     const LoadedSettings loaded = file.Load(640);
     EXPECT_TRUE(file.Save(loaded.settings, {{"x", "/bin/x"}}).ok);
     EXPECT_EQ(store.files["/a/Velmora_me.ini"],
@@ -20,7 +20,7 @@ TEST(SettingsFile, FirstExitCreatesTheFile) {
 TEST(SettingsFile, SaveKeepsWhatAnotherInstanceWroteMeanwhile) {
     MemoryStore store;
     store.files["f.ini"] = "[Item]\nItemName0=a\nItemPath0=/a\n";
-    SettingsFile file("f.ini", store);
+    SettingsFile file("f.ini", store, store);
     LoadedSettings loaded = file.Load(640);
     store.files["f.ini"] += "[Other]\nkept=yes\n";
     ASSERT_TRUE(file.Save(loaded.settings, {{"b", "/b"}}).ok);
@@ -31,7 +31,7 @@ TEST(SettingsFile, SaveKeepsWhatAnotherInstanceWroteMeanwhile) {
 TEST(SettingsFile, FailedSaveIsReportedWithTheFileAndTheReason) {
     MemoryStore store;
     store.writeResult = {false, FileError::Other, "No space left on device"};
-    SettingsFile file("/ro/f.ini", store);
+    SettingsFile file("/ro/f.ini", store, store);
     file.Load(640);
     const SaveResult result = file.Save(Settings{}, {});
     EXPECT_FALSE(result.ok);
@@ -42,7 +42,7 @@ TEST(SettingsFile, FailedSaveIsReportedWithTheFileAndTheReason) {
 TEST(SettingsFile, AFileThatCouldNotBeReadIsNeverOverwritten) {
     MemoryStore store;
     store.unreadable["f.ini"] = {FileError::Other, "Permission denied"};
-    SettingsFile file("f.ini", store);
+    SettingsFile file("f.ini", store, store);
     const LoadedSettings loaded = file.Load(640);
     EXPECT_TRUE(loaded.items.empty());
     store.unreadable.clear();  // even if it becomes readable later, its items were never loaded
@@ -54,7 +54,7 @@ TEST(SettingsFile, AFileThatCouldNotBeReadIsNeverOverwritten) {
 
 TEST(SettingsFile, AFileThatBecameUnreadableBeforeTheSaveIsKept) {
     MemoryStore store;
-    SettingsFile file("f.ini", store);
+    SettingsFile file("f.ini", store, store);
     file.Load(640);
     store.unreadable["f.ini"] = {FileError::NotAFile, "Is a directory"};
     EXPECT_FALSE(file.Save(Settings{}, {}).ok);
@@ -64,7 +64,7 @@ TEST(SettingsFile, AFileThatBecameUnreadableBeforeTheSaveIsKept) {
 TEST(SettingsFile, AnOversizedFileIsKeptAsItIs) {
     MemoryStore store;
     store.files["f.ini"] = std::string(SettingsFile::kMaxFileBytes + 1, 'x');
-    SettingsFile file("f.ini", store);
+    SettingsFile file("f.ini", store, store);
     EXPECT_TRUE(file.Load(640).items.empty());
     EXPECT_FALSE(file.Save(Settings{}, {}).ok);
     EXPECT_EQ(store.writes, 0);

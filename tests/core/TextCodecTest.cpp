@@ -15,7 +15,7 @@ std::string Utf16Le(std::string_view utf8) { return "\xFF\xFE" + Utf8ToUtf16(utf
 
 // Loads the file, changes nothing but the given item list, saves, and returns the bytes.
 std::string SaveWith(MemoryStore& store, const std::vector<StoredItem>& items) {
-    SettingsFile file("f.ini", store);
+    SettingsFile file("f.ini", store, store);
     const LoadedSettings loaded = file.Load(640);
     EXPECT_TRUE(file.Save(loaded.settings, items).ok);
     return store.files["f.ini"];
@@ -82,7 +82,7 @@ TEST(SettingsFileForms, AUtf16FileSurvivesASessionByteForByteApartFromTheEdit) {
 TEST(SettingsFileForms, ALegacyFileStaysLegacyWithItsLineEnds) {
     MemoryStore store;
     store.files["f.ini"] = "[Item]\rItemName0=\x93\xFA\x96\x7B\rItemPath0=C:\\a.exe\r";  // CR only
-    EXPECT_EQ(SettingsFile("f.ini", store).Load(640).items.size(), 1u);
+    EXPECT_EQ(SettingsFile("f.ini", store, store).Load(640).items.size(), 1u);
     const std::string after = SaveWith(store, {{"日本", "C:\\a.exe"}, {"あ", "C:\\b.exe"}});
     EXPECT_EQ(after,
               "[Item]\rItemName0=\x93\xFA\x96\x7B\rItemPath0=C:\\a.exe\rItemName1="
@@ -133,7 +133,7 @@ TEST(SettingsFileForms, BlanksAroundTheEqualsSignAreNotPartOfNameOrValue) {
     MemoryStore store;
     store.files["f.ini"] =
         "[Item]\nItemName0 = gedit \nItemPath0 =\t/usr/bin/gedit\n[Config]\nWindowPosition = 2\n";
-    SettingsFile file("f.ini", store);
+    SettingsFile file("f.ini", store, store);
     const LoadedSettings loaded = file.Load(640);
     ASSERT_EQ(loaded.items.size(), 1u);
     EXPECT_EQ(loaded.items[0].label, "gedit");
@@ -144,7 +144,7 @@ TEST(SettingsFileForms, BlanksAroundTheEqualsSignAreNotPartOfNameOrValue) {
         file.Save(loaded.settings, {{"gedit", "/usr/bin/gedit"}, {" padded\t", "  /x  "}}).ok);
     const std::string saved = store.files["f.ini"];
     EXPECT_NE(saved.find("ItemName0 = gedit \nItemPath0 =\t/usr/bin/gedit\n"), std::string::npos);
-    const LoadedSettings again = SettingsFile("f.ini", store).Load(640);
+    const LoadedSettings again = SettingsFile("f.ini", store, store).Load(640);
     ASSERT_EQ(again.items.size(), 2u);
     EXPECT_EQ(again.items[1].label, " padded\t");
     EXPECT_EQ(again.items[1].target, "  /x  ");
@@ -152,7 +152,7 @@ TEST(SettingsFileForms, BlanksAroundTheEqualsSignAreNotPartOfNameOrValue) {
 
 TEST(SettingsFileForms, TroubleAheadForTheSaveIsKnownAtStartUp) {
     MemoryStore store;
-    SettingsFile fine("f.ini", store);
+    SettingsFile fine("f.ini", store, store);
     fine.Load(640);
     EXPECT_EQ(fine.ProblemForSaving(), std::nullopt);
     store.writable = {false, FileError::ReadOnlyFileSystem, "Read-only file system"};
@@ -162,7 +162,7 @@ TEST(SettingsFileForms, TroubleAheadForTheSaveIsKnownAtStartUp) {
     EXPECT_NE(problem->find("読み取り専用のファイルシステムです。"), std::string::npos);
     MemoryStore locked;
     locked.unreadable["f.ini"] = {FileError::PermissionDenied, "Permission denied"};
-    SettingsFile unreadable("f.ini", locked);
+    SettingsFile unreadable("f.ini", locked, locked);
     unreadable.Load(640);
     ASSERT_TRUE(unreadable.ProblemForSaving());
     EXPECT_NE(unreadable.ProblemForSaving()->find("アクセスが拒否されました。"), std::string::npos);

@@ -12,6 +12,7 @@
 #include "core/settings/SettingsFile.h"
 #include "core/settings/TextCodec.h"
 #include "platform/FileStore.h"
+#include "platform/LegacyCodec.h"
 #include "platform/ProcessSetup.h"
 
 using namespace velmora;
@@ -57,7 +58,8 @@ TEST(PlatformFileStore, AShiftJisFileFromWindowsStaysShiftJisUntilACharacterDoes
               "[Item]\r\nItemName0=\x83\x81\x83\x82\x92\xa0\r\nItemPath0=C:\\\x83\x81\x83\x82\\a."
               "exe\r\n");
     platform::SystemFileStore store;
-    SettingsFile file(path, store);
+    platform::SystemLegacyCodec codec;
+    SettingsFile file(path, store, codec);
     LoadedSettings loaded = file.Load(640);
     ASSERT_EQ(loaded.items.size(), 1u);
     EXPECT_EQ(loaded.items[0].label, "メモ帳");
@@ -66,7 +68,7 @@ TEST(PlatformFileStore, AShiftJisFileFromWindowsStaysShiftJisUntilACharacterDoes
     const std::string saved = ReadFile(path);
     EXPECT_NE(saved.find("ItemName0=\x83\x81\x83\x82\x92\xa0\r\n"), std::string::npos);
     EXPECT_NE(saved.find("WindowPosition=0\r\n"), std::string::npos);
-    SettingsFile again(path, store);
+    SettingsFile again(path, store, codec);
     EXPECT_EQ(again.Load(640).items[0].target, "C:\\メモ\\a.exe");
     // A character CP932 has no place for: the file becomes UTF-16LE with its mark.
     ASSERT_TRUE(
@@ -74,16 +76,17 @@ TEST(PlatformFileStore, AShiftJisFileFromWindowsStaysShiftJisUntilACharacterDoes
     const std::string widened = ReadFile(path);
     EXPECT_EQ(widened.rfind("\xFF\xFE" + Utf8ToUtf16("[Item]\r\nItemName0=メモ帳\r\n", false), 0),
               0u);
-    EXPECT_EQ(SettingsFile(path, store).Load(640).items[1].label, "😀");
+    EXPECT_EQ(SettingsFile(path, store, codec).Load(640).items[1].label, "😀");
 }
 
 TEST(PlatformFileStore, EncodesAndDecodesTheLegacyCodePage) {
     platform::SystemFileStore store;
-    EXPECT_EQ(store.EncodeLegacy("メモ帳 ☆ a"),
+    platform::SystemLegacyCodec codec;
+    EXPECT_EQ(codec.EncodeLegacy("メモ帳 ☆ a"),
               std::optional<std::string>("\x83\x81\x83\x82\x92\xa0 \x81\x99 a"));
-    EXPECT_EQ(store.EncodeLegacy("😀"), std::nullopt);
-    EXPECT_EQ(store.DecodeLegacy("\x83\x81\x83\x82\x92\xa0"), "メモ帳");
-    EXPECT_EQ(store.NewFileForm(), (TextForm{TextEncoding::Utf8, false, "\n"}));
+    EXPECT_EQ(codec.EncodeLegacy("😀"), std::nullopt);
+    EXPECT_EQ(codec.DecodeLegacy("\x83\x81\x83\x82\x92\xa0"), "メモ帳");
+    EXPECT_EQ(codec.NewFileForm(), (TextForm{TextEncoding::Utf8, false, "\n"}));
 }
 
 TEST(PlatformFileStore, AnOversizedFileIsRefusedFromItsSize) {
@@ -91,6 +94,7 @@ TEST(PlatformFileStore, AnOversizedFileIsRefusedFromItsSize) {
     const std::string path = dir / "big.ini";
     WriteFile(path, std::string(4096, 'x'));
     platform::SystemFileStore store;
+    platform::SystemLegacyCodec codec;
     const FileReadResult read = store.Read(path, 1024);
     EXPECT_EQ(read.status, FileReadResult::Status::Failed);
     EXPECT_EQ(read.errorKind, FileError::TooLarge);
@@ -99,8 +103,8 @@ TEST(PlatformFileStore, AnOversizedFileIsRefusedFromItsSize) {
 }
 
 TEST(PlatformFileStore, BytesThatAreNeitherUtf8NorShiftJisStillLoad) {
-    EXPECT_EQ(platform::SystemFileStore().DecodeLegacy("a\xff"
-                                                       "b"),
+    EXPECT_EQ(platform::SystemLegacyCodec().DecodeLegacy("a\xff"
+                                                         "b"),
               "a\xEF\xBF\xBD"
               "b");
 }
@@ -108,6 +112,7 @@ TEST(PlatformFileStore, BytesThatAreNeitherUtf8NorShiftJisStillLoad) {
 TEST(PlatformFileStore, NewFilesAreOwnerOnlyAndExistingOnesKeepTheirMode) {
     TempDir dir;
     platform::SystemFileStore store;
+    platform::SystemLegacyCodec codec;
     const std::string fresh = dir / "new.ini";
     ASSERT_TRUE(store.Write(fresh, "x=1\n").ok);
     EXPECT_EQ(ModeOf(fresh), 0600u);
@@ -123,6 +128,7 @@ TEST(PlatformFileStore, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryBehind) {
     platform::PrepareProcess();  // a write past the size limit must fail, not kill us
     TempDir dir;
     platform::SystemFileStore store;
+    platform::SystemLegacyCodec codec;
     const std::string path = dir / "Velmora_me.ini";
     WriteFile(path, "[Item]\nItemName0=keep\n");
     rlimit old{};
@@ -145,9 +151,10 @@ TEST(PlatformFileStore, ADirectoryInTheFilesPlaceIsUnreadableAndKept) {
     const std::string path = dir / "Velmora_me.ini";
     std::filesystem::create_directory(path);
     platform::SystemFileStore store;
+    platform::SystemLegacyCodec codec;
     EXPECT_EQ(store.Read(path, 1 << 20).status, FileReadResult::Status::Failed);
     EXPECT_EQ(store.Read(dir / "absent.ini", 1 << 20).status, FileReadResult::Status::Missing);
-    SettingsFile file(path, store);
+    SettingsFile file(path, store, codec);
     file.Load(640);
     EXPECT_FALSE(file.Save(Settings{}, {{"a", "/a"}}).ok);
     EXPECT_TRUE(std::filesystem::is_directory(path));
@@ -171,7 +178,8 @@ TEST(PlatformFileStore, AFileWithoutReadPermissionIsNeverOverwritten) {
         WriteFile(path, "[Item]\nItemName0=mine\n");
         ::chmod(path.c_str(), 0200);
         platform::SystemFileStore store;
-        SettingsFile file(path, store);
+        platform::SystemLegacyCodec codec;
+        SettingsFile file(path, store, codec);
         EXPECT_TRUE(file.Load(640).items.empty());
         EXPECT_FALSE(file.Save(Settings{}, {}).ok);
         ::chmod(path.c_str(), 0600);
@@ -189,6 +197,7 @@ TEST(PlatformFileStore, AWritableFileInAReadOnlyFolderIsRewrittenInPlace) {
         ::chmod(path.c_str(), 0640);
         ::chmod(folder.c_str(), 0555);
         platform::SystemFileStore store;
+        platform::SystemLegacyCodec codec;
         EXPECT_TRUE(store.CheckWritable(path).ok);
         const FileWriteResult written = store.Write(path, "[Item]\nItemName0=new\n");
         EXPECT_TRUE(written.ok) << written.error;

@@ -17,6 +17,7 @@
 #include "platform/ExecutablePath.h"
 #include "platform/FileReplace_windows.h"
 #include "platform/FileStore.h"
+#include "platform/LegacyCodec.h"
 #include "platform/ShellOpen.h"
 #include "platform/UserName.h"
 
@@ -74,7 +75,8 @@ TEST(WindowsPlatform, AnsiCodePageFilesLoadAndWhatWeWriteReadsBack) {
     std::ofstream(fs::u8path(path), std::ios::binary)
         << "[Item]\r\nItemName0=" << std::string(ansi) << "\r\nItemPath0=C:\\x.exe\r\n";
     platform::SystemFileStore store;
-    SettingsFile file(path, store);
+    platform::SystemLegacyCodec codec;
+    SettingsFile file(path, store, codec);
     const LoadedSettings loaded = file.Load(640);
     ASSERT_EQ(loaded.items.size(), 1u);
     const int wn = WideCharToMultiByte(CP_UTF8, 0, label.c_str(), -1, nullptr, 0, nullptr, nullptr);
@@ -85,7 +87,7 @@ TEST(WindowsPlatform, AnsiCodePageFilesLoadAndWhatWeWriteReadsBack) {
     std::vector<StoredItem> items = loaded.items;
     items.push_back({"日本語 ☆ ラベル", "\"C:\\My Dir\\a.exe\" -x"});
     ASSERT_TRUE(file.Save(loaded.settings, items).ok);
-    SettingsFile again(path, store);
+    SettingsFile again(path, store, codec);
     const LoadedSettings back = again.Load(640);
     ASSERT_EQ(back.items.size(), 2u);
     EXPECT_EQ(back.items[0].label, expected);
@@ -96,6 +98,7 @@ TEST(WindowsPlatform, AnsiCodePageFilesLoadAndWhatWeWriteReadsBack) {
 TEST(WindowsPlatform, AtomicReplaceAndUnreadablePlaces) {
     TempDir dir;
     platform::SystemFileStore store;
+    platform::SystemLegacyCodec codec;
     const std::string path = dir.Utf8("f.ini");
     ASSERT_TRUE(store.Write(path, "one").ok);
     ASSERT_TRUE(store.Write(path, "two").ok);
@@ -118,7 +121,8 @@ TEST(WindowsPlatform, AUnicodeFileOfTheProfileFunctionsReadsBackThroughThemAfter
     ASSERT_TRUE(::WritePrivateProfileStringW(L"Item", L"ItemPath0", L"C:\\\u30E1\u30E2\\a.exe",
                                              wpath.c_str()));
     platform::SystemFileStore store;
-    SettingsFile file(path, store);
+    platform::SystemLegacyCodec codec;
+    SettingsFile file(path, store, codec);
     const LoadedSettings loaded = file.Load(640);
     ASSERT_EQ(loaded.items.size(), 1u);
     EXPECT_EQ(loaded.items[0].label, "メモ帳");
@@ -163,7 +167,8 @@ TEST(WindowsPlatform, AnAnsiFileOfTheProfileFunctionsStaysAnsiAndReadsBackThroug
         ::WritePrivateProfileStringA("Item", "ItemName0", ansi(label).c_str(), path.c_str()));
     ASSERT_TRUE(::WritePrivateProfileStringA("Item", "ItemPath0", "C:\\x.exe", path.c_str()));
     platform::SystemFileStore store;
-    SettingsFile file(path, store);
+    platform::SystemLegacyCodec codec;
+    SettingsFile file(path, store, codec);
     const LoadedSettings loaded = file.Load(640);
     ASSERT_EQ(loaded.items.size(), 1u);
     EXPECT_EQ(loaded.items[0].label, utf8(label));
@@ -185,6 +190,7 @@ TEST(WindowsPlatform, AReplacedFileKeepsItsAttributes) {
     TempDir dir;
     const std::string path = dir.Utf8("Velmora_me.ini");
     platform::SystemFileStore store;
+    platform::SystemLegacyCodec codec;
     ASSERT_TRUE(store.Write(path, "one").ok);
     const std::wstring wide = fs::u8path(path).wstring();
     ASSERT_TRUE(::SetFileAttributesW(wide.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
@@ -321,7 +327,8 @@ TEST(WindowsPlatform, EverySavedFormReadsBackThroughTheProfileFunctions) {
     const auto saveAdding = [&](const std::string& bytes, const std::string& added) {
         std::ofstream(fs::u8path(path), std::ios::binary) << bytes;
         platform::SystemFileStore store;
-        SettingsFile file(path, store);
+        platform::SystemLegacyCodec codec;
+        SettingsFile file(path, store, codec);
         const LoadedSettings loaded = file.Load(640);
         std::vector<StoredItem> items = loaded.items;
         items.push_back({added, "C:\\b.txt"});

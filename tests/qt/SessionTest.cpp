@@ -5,6 +5,7 @@
 #include "TempDir.h"
 #include "core/app/Session.h"
 #include "platform/FileStore.h"
+#include "platform/LegacyCodec.h"
 #include "qt/ItemListWidget.h"
 #include "qt/PanelWindow.h"
 #include "qt/QtDialogHost.h"
@@ -19,6 +20,7 @@ struct Fixture {
     TempDir dir;
     FakeInstanceLock instanceLock;
     platform::SystemFileStore store;
+    platform::SystemLegacyCodec codec;
     FakeShell shell;
     FakeMessages messages;
     FakeDiagnostics diagnostics;
@@ -35,7 +37,7 @@ struct Fixture {
     }
     std::unique_ptr<Session> Start() {
         auto session = std::make_unique<Session>(
-            env, SessionServices{instanceLock, store, shell, messages, diagnostics, dialogs},
+            env, SessionServices{instanceLock, store, codec, shell, messages, diagnostics, dialogs},
             PanelViews{panel, panel.listControl(), screen, panel});
         session->onFinished = [this] { ++finished; };
         return session;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/ports/FileStore.h"
+#include "core/settings/TextCodec.h"
 
 namespace velmora::testing {
 
@@ -64,8 +65,9 @@ struct MiniCp932 {
     }
 };
 
-// A file system in memory that can be told to fail, with MiniCp932 as its legacy code page.
-struct MemoryStore : IFileStore {
+// A file system in memory that can be told to fail; it plays the system's text conventions too,
+// with MiniCp932 as the legacy code page.
+struct MemoryStore : IFileStore, ILegacyCodec {
     std::map<std::string, std::string> files;
     std::map<std::string, std::pair<FileError, std::string>> unreadable;  // path -> why
     FileWriteResult writeResult{true, FileError::None, {}};

@@ -20,7 +20,7 @@ Session::Session(const StartupEnvironment& env, SessionServices services, PanelV
     : services_(services),
       appDir_(InitAppPath(env.executableDirectory, env.separator)),
       settingsFile_(MakeSettingsFilePath(appDir_, env.executableBaseName, env.userName),
-                    services.store) {
+                    services.store, services.codec) {
     const double halfScreenWidthPx = views.screen.WidthTwips() / views.screen.TwipsPerPixelX() / 2;
     LoadedSettings loaded = settingsFile_.Load(halfScreenWidthPx);
     settings_ = loaded.settings;

@@ -25,6 +25,7 @@ struct StartupEnvironment {
 struct SessionServices {
     IInstanceLock& instanceLock;
     IFileStore& store;
+    ILegacyCodec& codec;
     IShell& shell;
     IMessageBox& messages;
     IDiagnostics& diagnostics;

@@ -4,8 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "core/settings/TextCodec.h"
-
 namespace velmora {
 
 // Why a file operation failed, for the message the user reads (core/ui/Texts.h words the common
@@ -35,10 +33,10 @@ struct FileWriteResult {
     std::string error;
 };
 
-// The file system as the settings file needs it; the platform layer provides the real one, with
-// the system's legacy code page.
-class IFileStore : public ILegacyCodec {
+// The file system as the settings file needs it; the platform layer provides the real one.
+class IFileStore {
   public:
+    virtual ~IFileStore() = default;
     // A file larger than maxBytes is refused from its size alone, before anything is read.
     virtual FileReadResult Read(const std::string& path, std::size_t maxBytes) = 0;
     // Replaces the file as a whole: atomically (a temporary file beside it, then renamed over
@@ -47,8 +45,6 @@ class IFileStore : public ILegacyCodec {
     virtual FileWriteResult Write(const std::string& path, const std::string& bytes) = 0;
     // Whether Write could replace or create the file now, and if not why.
     virtual FileWriteResult CheckWritable(const std::string& path) = 0;
-    // The form of a settings file this system's programs expect when none exists yet.
-    virtual TextForm NewFileForm() const = 0;
 };
 
 }  // namespace velmora

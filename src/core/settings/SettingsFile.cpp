@@ -4,19 +4,19 @@
 
 namespace velmora {
 
-SettingsFile::SettingsFile(std::string path, IFileStore& store)
-    : path_(std::move(path)), store_(store) {}
+SettingsFile::SettingsFile(std::string path, IFileStore& store, ILegacyCodec& codec)
+    : path_(std::move(path)), store_(store), codec_(codec) {}
 
 FileReadResult SettingsFile::ReadFile() { return store_.Read(path_, kMaxFileBytes); }
 
 SettingsFile::ParsedFile SettingsFile::Parse(FileReadResult read) {
     if (read.status != FileReadResult::Status::Ok) {
         IniDocument document;
-        const TextForm form = store_.NewFileForm();
+        const TextForm form = codec_.NewFileForm();
         document.SetLineEnd(form.lineEnd);
         return {std::move(document), form};
     }
-    DecodedText decoded = DecodeText(std::move(read.bytes), store_, store_.NewFileForm());
+    DecodedText decoded = DecodeText(std::move(read.bytes), codec_, codec_.NewFileForm());
     // A file keeps its own line ends; one without any takes this system's.
     const bool hasLineEnd = decoded.text.find_first_of("\r\n") != std::string::npos;
     IniDocument document = IniDocument::Parse(std::move(decoded.text));
@@ -54,7 +54,7 @@ SaveResult SettingsFile::Save(const Settings& settings, const std::vector<Stored
     ParsedFile file = Parse(std::move(current));
     WriteSettings(file.document, settings, items);
     const FileWriteResult written =
-        store_.Write(path_, EncodeText(file.document.Serialize(), file.form, store_));
+        store_.Write(path_, EncodeText(file.document.Serialize(), file.form, codec_));
     if (!written.ok) {
         return {false,
                 texts::SaveFailedMessage(path_,

@@ -7,6 +7,7 @@
 
 #include "core/ports/FileStore.h"
 #include "core/settings/SettingsRules.h"
+#include "core/settings/TextCodec.h"
 
 namespace velmora {
 
@@ -24,7 +25,7 @@ class SettingsFile {
   public:
     static constexpr std::size_t kMaxFileBytes = 256u << 20;
 
-    SettingsFile(std::string path, IFileStore& store);
+    SettingsFile(std::string path, IFileStore& store, ILegacyCodec& codec);
 
     const std::string& path() const { return path_; }
 
@@ -51,6 +52,7 @@ class SettingsFile {
 
     std::string path_;
     IFileStore& store_;
+    ILegacyCodec& codec_;
     std::optional<FileReadResult> unreadableAtLoad_;
 };
 

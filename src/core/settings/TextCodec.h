@@ -17,7 +17,8 @@ struct TextForm {
     bool operator==(const TextForm&) const = default;
 };
 
-// The system's legacy narrow code page (CP932 on a Japanese Windows system).
+// The system's text conventions: its legacy narrow code page (CP932 on a Japanese Windows
+// system) and the form its programs expect of a new settings file.
 class ILegacyCodec {
   public:
     virtual ~ILegacyCodec() = default;
@@ -28,6 +29,8 @@ class ILegacyCodec {
     // Whether a file in plain ASCII without a mark is in the code page rather than UTF-8: on
     // Windows it is, and the profile functions read it so.
     virtual bool AsciiIsLegacy() const { return false; }
+    // The form of a settings file this system's programs expect when none exists yet.
+    virtual TextForm NewFileForm() const = 0;
 };
 
 struct DecodedText {
