@@ -68,7 +68,6 @@ PanelWindow::PanelWindow(QWidget* parent)
     }
     timer_.setInterval(panel::kTickIntervalMs);
     timer_.start();
-    borderX_ = TwipsPerPixelX() * (width() - 1);
 }
 
 PanelWindow::~PanelWindow() = default;

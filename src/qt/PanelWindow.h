@@ -85,7 +85,7 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     bool idle_ = false;
     std::unique_ptr<QtListControl> listControl_;
     std::unique_ptr<platform::DockedWindow> docked_;  // on X11
-    double borderX_ = 0;
+    double borderX_ = 0;  // the right line's x in twips; the core's layout decides it
 };
 
 }  // namespace velmora

@@ -25,7 +25,6 @@ PanelWindow::PanelWindow() : layout_(ScreenDpi()) {
     toolTip_ = std::make_unique<ToolTipWindow>(hwnd());
     BuildControls();
     SetEnabled(true);
-    borderX_ = layout_.twipsPerPixel() * (layout_.ToPixels(panel::kWidth) - 1);
 }
 
 PanelWindow::~PanelWindow() {

@@ -80,7 +80,7 @@ class PanelWindow : public Win32Window, public IPanelView, public ITimer {
     bool timerEnabled_ = false;
     bool argumentBold_ = false;
     std::string argumentToolTip_;
-    double borderX_ = 0;
+    double borderX_ = 0;  // the right line's x in twips; the core's layout decides it
     double widthTwips_ = layout::panel::kWidth;
 };
 
