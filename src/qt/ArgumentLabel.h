@@ -6,7 +6,7 @@
 
 namespace velmora {
 
-// Label2: takes dropped files or text for the next launch; a double-click disarms.
+// The argument label: takes dropped files or text for the next launch; a double-click disarms.
 class ArgumentLabel : public QLabel {
     Q_OBJECT
   public:

@@ -6,7 +6,7 @@
 
 namespace velmora {
 
-// List1 as the user touches it: it reports key releases, mouse releases, double-clicks and
+// The item list as the user touches it: it reports key releases, mouse releases, double-clicks and
 // drops, and keeps the list conventions of IListControl (a right click does not move the
 // selection; Alt+arrows do not move it either).
 class ItemListWidget : public QListWidget {

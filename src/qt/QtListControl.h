@@ -6,7 +6,7 @@ namespace velmora {
 
 class ItemListWidget;
 
-// List1: the visible list widget behind the list primitives; its user events become the
+// The item list: the visible list widget behind the list primitives; its user events become the
 // list's events.
 class QtListControl : public IListControl {
   public:

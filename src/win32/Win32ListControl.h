@@ -8,7 +8,7 @@
 
 namespace velmora::win32 {
 
-// List1: a list box behind the list primitives. The list box is subclassed for key releases
+// The item list: a list box behind the list primitives. The list box is subclassed for key releases
 // (Alt+arrows arrive as WM_SYSKEYUP) and mouse releases; its parent forwards LBN_SELCHANGE and
 // LBN_DBLCLK through OnNotify.
 class Win32ListControl : public IListControl {

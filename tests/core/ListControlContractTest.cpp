@@ -4,8 +4,8 @@ namespace velmora::testing {
 
 namespace {
 
-// The list held in memory (List2, and the list in the core's tests): the user's actions arrive
-// as the events a list box would raise for them.
+// The list held in memory (the targets, and the list in the core's tests): the user's actions
+// arrive as the events a list box would raise for them.
 class StringListDriver {
   public:
     StringListDriver() {

@@ -18,16 +18,16 @@ void Fill(PanelFixture& f, int count) {
 TEST(ItemList, DroppedFilesAreAppendedWithTheirLabels) {
     PanelFixture f;
     f.Add("first", "C:\\first.exe");
-    f.list1.SetSelectedIndex(0);
+    f.itemList.SetSelectedIndex(0);
     f.logic.OnListDrop(
         DroppedContent{DroppedFiles{"C:\\Windows\\notepad.exe", "D:\\", "C:\\Users\\me\\"}});
     EXPECT_EQ(f.Labels(), (Strings{"first", "notepad.exe", "D:\\", "me"}));
     EXPECT_EQ(f.Targets(),
               (Strings{"C:\\first.exe", "C:\\Windows\\notepad.exe", "D:\\", "C:\\Users\\me\\"}));
-    EXPECT_EQ(f.list1.SelectedIndex(), 0);  // the selection is not changed
+    EXPECT_EQ(f.itemList.SelectedIndex(), 0);  // the selection is not changed
     f.logic.OnListDrop(DroppedContent{DroppedText{"just text"}});
     f.logic.OnListDrop(std::nullopt);
-    EXPECT_EQ(f.list1.Count(), 4);
+    EXPECT_EQ(f.itemList.Count(), 4);
     EXPECT_TRUE(f.messages.shown.empty());
 }
 
@@ -35,11 +35,11 @@ TEST(ItemList, DropsStopAtTheItemLimitWithOneWarning) {
     PanelFixture f(PathStyle::Posix);
     Fill(f, 9999);
     f.logic.OnListDrop(DroppedContent{DroppedFiles{"/a", "/b", "/c"}});
-    EXPECT_EQ(f.list1.Count(), 10000);
-    EXPECT_EQ(f.list1.Text(9999), "a");
+    EXPECT_EQ(f.itemList.Count(), 10000);
+    EXPECT_EQ(f.itemList.Text(9999), "a");
     EXPECT_EQ(f.messages.shown, (Strings{kFull}));
     f.logic.OnListDrop(DroppedContent{DroppedFiles{"/d"}});
-    EXPECT_EQ(f.list1.Count(), 10000);
+    EXPECT_EQ(f.itemList.Count(), 10000);
     EXPECT_EQ(f.messages.shown.size(), 2u);
 }
 
@@ -48,7 +48,7 @@ TEST(ItemList, SeparatorGoesBeforeTheSelectionOrAtTheEnd) {
     Fill(f, 2);
     f.logic.OnSeparatorClick();
     EXPECT_EQ(f.Labels(), (Strings{"l0", "l1", "--------------------"}));
-    f.list1.SetSelectedIndex(0);
+    f.itemList.SetSelectedIndex(0);
     f.logic.OnSeparatorClick();
     EXPECT_EQ(f.Labels(), (Strings{"--------------------", "l0", "l1", "--------------------"}));
     EXPECT_EQ(f.Targets(), (Strings{"", "t0", "t1", ""}));
@@ -58,12 +58,12 @@ TEST(ItemList, SeparatorAndDuplicateRespectTheItemLimit) {
     PanelFixture f;
     Fill(f, 10000);
     f.logic.OnSeparatorClick();
-    EXPECT_EQ(f.list1.Count(), 10000);
-    f.list1.SetSelectedIndex(5);
+    EXPECT_EQ(f.itemList.Count(), 10000);
+    f.itemList.SetSelectedIndex(5);
     f.dialogs.itemButton = layout::item::Duplicate;
     f.logic.OnListMouseUp(MouseButton::Right, 0);
-    EXPECT_EQ(f.list1.Count(), 10000);
-    EXPECT_EQ(f.list2.Count(), 10000);
+    EXPECT_EQ(f.itemList.Count(), 10000);
+    EXPECT_EQ(f.targetList.Count(), 10000);
     EXPECT_EQ(f.messages.shown, (Strings{kFull, kFull}));
 }
 
@@ -71,20 +71,20 @@ TEST(ItemList, DeleteNeedsTheBareKeyAndASelection) {
     PanelFixture f;
     Fill(f, 3);
     f.logic.OnListKeyUp(ListKey::Delete, 0);
-    EXPECT_EQ(f.list1.Count(), 3);
-    f.list1.SetSelectedIndex(1);
+    EXPECT_EQ(f.itemList.Count(), 3);
+    f.itemList.SetSelectedIndex(1);
     for (int mask : {kShiftMask, kCtrlMask, kAltMask}) f.logic.OnListKeyUp(ListKey::Delete, mask);
-    EXPECT_EQ(f.list1.Count(), 3);
+    EXPECT_EQ(f.itemList.Count(), 3);
     f.logic.OnListKeyUp(ListKey::Delete, 0);
     EXPECT_EQ(f.Labels(), (Strings{"l0", "l2"}));
     EXPECT_EQ(f.Targets(), (Strings{"t0", "t2"}));
-    EXPECT_EQ(f.list1.SelectedIndex(), -1);
+    EXPECT_EQ(f.itemList.SelectedIndex(), -1);
 }
 
 TEST(ItemList, MovesKeepLabelAndTargetTogether) {
     PanelFixture f;
     Fill(f, 3);
-    f.list1.SetSelectedIndex(0);
+    f.itemList.SetSelectedIndex(0);
     f.logic.OnListKeyUp(ListKey::Up, kAltMask);                 // already first
     f.logic.OnListKeyUp(ListKey::Down, kAltMask | kShiftMask);  // whole mask compared
     f.logic.OnListKeyUp(ListKey::Down, 0);
@@ -92,14 +92,14 @@ TEST(ItemList, MovesKeepLabelAndTargetTogether) {
     f.logic.OnListKeyUp(ListKey::Down, kAltMask);
     EXPECT_EQ(f.Labels(), (Strings{"l1", "l0", "l2"}));
     EXPECT_EQ(f.Targets(), (Strings{"t1", "t0", "t2"}));
-    EXPECT_EQ(f.list1.SelectedIndex(), 1);
-    EXPECT_EQ(f.list1.ToolTip(), "t0");
+    EXPECT_EQ(f.itemList.SelectedIndex(), 1);
+    EXPECT_EQ(f.itemList.ToolTip(), "t0");
     f.logic.OnListKeyUp(ListKey::Down, kAltMask);
     f.logic.OnListKeyUp(ListKey::Down, kAltMask);  // now last
     EXPECT_EQ(f.Labels(), (Strings{"l1", "l2", "l0"}));
     f.logic.OnListKeyUp(ListKey::Up, kAltMask);
     EXPECT_EQ(f.Targets(), (Strings{"t1", "t0", "t2"}));
-    EXPECT_EQ(f.list1.ToolTip(), "t0");
+    EXPECT_EQ(f.itemList.ToolTip(), "t0");
 }
 
 TEST(ItemList, TooltipShowsTheSelectedTargetAndClearsOnASeparator) {
@@ -107,11 +107,11 @@ TEST(ItemList, TooltipShowsTheSelectedTargetAndClearsOnASeparator) {
     f.Add("a", "/bin/a");
     f.Add("--------------------", "");
     f.logic.OnListClick();
-    EXPECT_EQ(f.list1.ToolTip(), "");
-    f.list1.SetSelectedIndex(0);
-    EXPECT_EQ(f.list1.ToolTip(), "/bin/a");
-    f.list1.SetSelectedIndex(1);
-    EXPECT_EQ(f.list1.ToolTip(), "");
+    EXPECT_EQ(f.itemList.ToolTip(), "");
+    f.itemList.SetSelectedIndex(0);
+    EXPECT_EQ(f.itemList.ToolTip(), "/bin/a");
+    f.itemList.SetSelectedIndex(1);
+    EXPECT_EQ(f.itemList.ToolTip(), "");
 }
 
 TEST(ItemList, ExitUnloadsThePanel) {
@@ -124,7 +124,7 @@ TEST(Launch, OpensTheSplitNormalisedTargetAndDisarms) {
     PanelFixture f;
     f.panel.visible = true;
     f.Add("app", "\"C:/Program Files//Tools/app.exe\" -a \"b c\"");
-    f.list1.SetSelectedIndex(0);
+    f.itemList.SetSelectedIndex(0);
     f.logic.OnListDoubleClick();
     ASSERT_EQ(f.shell.calls.size(), 1u);
     EXPECT_EQ(f.shell.calls[0].file, "\"C:\\Program Files\\Tools\\app.exe\"");
@@ -139,7 +139,7 @@ TEST(Launch, NothingHappensWithoutASelectionOrOnASeparator) {
     f.logic.OnListDoubleClick();
     f.Add("--------------------", "");
     f.logic.OnListDoubleClick();
-    f.list1.SetSelectedIndex(0);
+    f.itemList.SetSelectedIndex(0);
     f.logic.OnArgumentDrop(DroppedContent{DroppedText{"-x"}}, 0);
     f.logic.OnListDoubleClick();
     EXPECT_TRUE(f.shell.calls.empty());
@@ -150,7 +150,7 @@ TEST(Launch, NothingHappensWithoutASelectionOrOnASeparator) {
 TEST(Launch, OneShotArgumentIsUsedOnceThenTheLabelLooksDisarmed) {
     PanelFixture f;
     f.Add("x", "\"C:\\A B\\x.exe\" -y");
-    f.list1.SetSelectedIndex(0);
+    f.itemList.SetSelectedIndex(0);
     f.logic.OnArgumentDrop(DroppedContent{DroppedFiles{"C:\\in.txt"}}, 0);
     EXPECT_TRUE(f.panel.bold);
     EXPECT_EQ(f.panel.argumentToolTip, "C:\\in.txt");
@@ -170,7 +170,7 @@ TEST(Launch, AFailureTheShellReportsIsShownAndTheArgumentIsStillDisarmed) {
     PanelFixture f(PathStyle::Posix);
     f.shell.failure = "ファイルが見つかりません。";
     f.Add("gone", "/nowhere/x");
-    f.list1.SetSelectedIndex(0);
+    f.itemList.SetSelectedIndex(0);
     f.logic.OnArgumentDrop(DroppedContent{DroppedText{""}}, 0);
     f.logic.OnListDoubleClick();
     EXPECT_FALSE(f.logic.HasOneShotArgs());
@@ -205,7 +205,7 @@ TEST(OneShot, DropsArmExtendReplaceAndDoubleClickDisarms) {
 TEST(ItemDialog, OpensForTheSelectedItemWithTheTimerOffAndAppliesTheOutcome) {
     PanelFixture f;
     Fill(f, 3);
-    f.list1.SetSelectedIndex(1);
+    f.itemList.SetSelectedIndex(1);
     f.logic.OnListMouseUp(MouseButton::Right, kShiftMask);
     f.logic.OnListMouseUp(MouseButton::Left, 0);
     EXPECT_TRUE(f.dialogs.timerWhileOpen.empty());
@@ -227,7 +227,7 @@ TEST(ItemDialog, OpensForTheSelectedItemWithTheTimerOffAndAppliesTheOutcome) {
     f.logic.OnListMouseUp(MouseButton::Right, 0);
     EXPECT_EQ(f.Labels(), (Strings{"l0", "edited", "edited", "l2"}));
     EXPECT_EQ(f.Targets(), (Strings{"t0", "/bin/edited", "/bin/edited", "t2"}));
-    EXPECT_EQ(f.list1.SelectedIndex(), 1);
+    EXPECT_EQ(f.itemList.SelectedIndex(), 1);
 
     f.dialogs.itemButton = layout::item::Abort;
     f.dialogs.typedName = "x";

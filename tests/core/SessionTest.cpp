@@ -26,7 +26,7 @@ struct SessionFixture {
     FakeDiagnostics diagnostics;
     ThrowingDialogs dialogs;
     FakePanel panel;
-    StringListControl list1;
+    StringListControl itemList;
     FakeScreen screen;
     FakeTimer timer;
     StartupEnvironment env;
@@ -42,7 +42,7 @@ struct SessionFixture {
     std::unique_ptr<Session> Start() {
         auto session = std::make_unique<Session>(
             env, SessionServices{instanceLock, store, store, shell, messages, diagnostics, dialogs},
-            PanelViews{panel, list1, screen, timer});
+            PanelViews{panel, itemList, screen, timer});
         session->onFinished = [this] { ++finished; };
         return session;
     }
@@ -64,7 +64,7 @@ TEST(Session, StartsHiddenAtTheConfiguredWidthTopmostWithTheStoredItems) {
     EXPECT_DOUBLE_EQ(f.panel.width, 5190);
     EXPECT_EQ(f.panel.keyHelp, "削除： DEL キー\r\n上へ： Alt+↑\r\n下へ： Alt+↓");
     EXPECT_EQ(session->panel().BaseWidth(), 2595);  // measured before the width factor
-    EXPECT_EQ(f.list1.Count(), 2);
+    EXPECT_EQ(f.itemList.Count(), 2);
     EXPECT_EQ(session->settings().CapturePixel, 4);
     EXPECT_EQ(session->settings().LoadedItemCount, 2);
     EXPECT_EQ(f.store.writes, 0);
@@ -74,8 +74,8 @@ TEST(Session, TheExitButtonSavesOnceAndFinishes) {
     SessionFixture f;
     f.store.files[f.path] = "[Item]\nItemName0=a\nItemPath0=/a\nItemName1=b\nItemPath1=/b\n";
     auto session = f.Start();
-    f.list1.SetSelectedIndex(0);
-    f.list1.events.keyUp(ListKey::Delete, 0);
+    f.itemList.SetSelectedIndex(0);
+    f.itemList.events.keyUp(ListKey::Delete, 0);
     session->settings().WindowPosition = 2;
     f.panel.events.exitClick();
     f.panel.events.closed();  // a second report of the closing changes nothing
@@ -151,9 +151,9 @@ TEST(Session, TimerTicksAndDropsReachThePanelBehaviour) {
     DropData fileDrop;
     fileDrop.offersFiles = true;
     fileDrop.files = {"/home/me/tool.sh"};
-    f.list1.events.drop(fileDrop);
-    ASSERT_EQ(f.list1.Count(), 1);
-    EXPECT_EQ(f.list1.Text(0), "tool.sh");
+    f.itemList.events.drop(fileDrop);
+    ASSERT_EQ(f.itemList.Count(), 1);
+    EXPECT_EQ(f.itemList.Text(0), "tool.sh");
     DropData textDrop;
     textDrop.text = "-v";
     f.panel.events.argumentDrop(textDrop, 0);
@@ -168,7 +168,7 @@ TEST(Session, ASecondStartOnTheSameSettingsFileEndsWithoutTouchingIt) {
     auto running = Session::Start(first.env,
                                   {first.instanceLock, first.store, first.store, first.shell,
                                    first.messages, first.diagnostics, first.dialogs},
-                                  {first.panel, first.list1, first.screen, first.timer});
+                                  {first.panel, first.itemList, first.screen, first.timer});
     ASSERT_TRUE(running);
     SessionFixture second;
     second.instanceLock.held = first.instanceLock.held;  // the same machine
@@ -176,11 +176,11 @@ TEST(Session, ASecondStartOnTheSameSettingsFileEndsWithoutTouchingIt) {
     auto refused = Session::Start(second.env,
                                   {second.instanceLock, second.store, second.store, second.shell,
                                    second.messages, second.diagnostics, second.dialogs},
-                                  {second.panel, second.list1, second.screen, second.timer});
+                                  {second.panel, second.itemList, second.screen, second.timer});
     EXPECT_FALSE(refused);
     EXPECT_EQ(second.messages.shown,
               (std::vector<std::string>{"Velmora は既に起動しています。\n" + second.path}));
-    EXPECT_EQ(second.list1.Count(), 0);
+    EXPECT_EQ(second.itemList.Count(), 0);
     EXPECT_EQ(second.store.writes, 0);
     EXPECT_TRUE(first.messages.shown.empty());
     // Another executable name, or another user, is another settings file.
@@ -190,7 +190,7 @@ TEST(Session, ASecondStartOnTheSameSettingsFileEndsWithoutTouchingIt) {
     EXPECT_TRUE(Session::Start(other.env,
                                {other.instanceLock, other.store, other.store, other.shell,
                                 other.messages, other.diagnostics, other.dialogs},
-                               {other.panel, other.list1, other.screen, other.timer}));
+                               {other.panel, other.itemList, other.screen, other.timer}));
 }
 
 TEST(Session, WarnsOnceItRunsWhenTheSaveWillFail) {

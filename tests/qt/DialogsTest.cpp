@@ -167,7 +167,7 @@ class DialogsTest : public QObject {
         QVERIFY(!timerWasOn);
         QVERIFY(p.form.timer()->isActive());
         QCOMPARE(p.form.list()->item(0)->text(), QString("renamed"));
-        QCOMPARE(p.logic.List2().Text(0), std::string("/b c"));
+        QCOMPARE(p.logic.TargetList().Text(0), std::string("/b c"));
     }
 
     // Enter on a focused button clicks that button: a cancel never turns into an apply.
@@ -224,7 +224,7 @@ class DialogsTest : public QObject {
         });
         p.EditItem(0);
         QCOMPARE(p.form.list()->item(0)->text(), QString("== tools =="));
-        QCOMPARE(p.logic.List2().Text(0), std::string());
+        QCOMPARE(p.logic.TargetList().Text(0), std::string());
         QVERIFY(p.shown.empty());
 
         WhenModalOpens<ItemDialog>([&](ItemDialog* d) {
@@ -237,7 +237,7 @@ class DialogsTest : public QObject {
         QCOMPARE(p.form.list()->count(), 3);
         QCOMPARE(p.form.list()->item(1)->text(), QString("x"));
         QCOMPARE(p.form.list()->item(2)->text(), QString("x"));
-        QCOMPARE(p.logic.List2().Text(2), std::string("/x"));
+        QCOMPARE(p.logic.TargetList().Text(2), std::string("/x"));
     }
 
     void aboutWindowTextsAndReadme() {

@@ -114,7 +114,7 @@ class PanelWindowTest : public QObject {
         Panel p;
         Drop(p.form.list()->viewport(), Files({"/usr/bin/env", "/home/me/My Music/"}));
         QCOMPARE(p.Labels(), QStringList({"env", "My Music"}));
-        QCOMPARE(p.logic.List2().Text(1), std::string("/home/me/My Music/"));
+        QCOMPARE(p.logic.TargetList().Text(1), std::string("/home/me/My Music/"));
         Drop(p.form.list()->viewport(), Text("plain text"));
         QCOMPARE(p.form.list()->count(), 2);
     }
@@ -152,7 +152,7 @@ class PanelWindowTest : public QObject {
         QTest::keyClick(p.form.list(), Qt::Key_Delete);
         QCOMPARE(p.Labels(), QStringList({"b", "c"}));
         QVERIFY(p.form.list()->selectedItems().isEmpty());
-        QCOMPARE(p.logic.List2().Text(1), std::string("/c"));
+        QCOMPARE(p.logic.TargetList().Text(1), std::string("/c"));
         // A held key repeats its press, but only the real release acts.
         p.form.list()->setCurrentRow(0);
         QKeyEvent repeat(QEvent::KeyRelease, Qt::Key_Delete, Qt::NoModifier, QString(), true);

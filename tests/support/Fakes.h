@@ -247,20 +247,20 @@ struct FakeDialogs : IDialogHost {
 struct PanelFixture {
     Settings settings;
     FakePanel panel;
-    StringListControl list1;
+    StringListControl itemList;
     FakeScreen screen;
     FakeTimer timer;
     FakeMessages messages;
     FakeShell shell;
     FakeDialogs dialogs;
     PanelLogic logic;
-    const IListControl& list2;
+    const IListControl& targetList;
 
     explicit PanelFixture(PathStyle style = PathStyle::Windows)
         : logic(
-              settings, {panel, list1, screen, timer}, {messages, shell, dialogs},
+              settings, {panel, itemList, screen, timer}, {messages, shell, dialogs},
               {style, style == PathStyle::Windows ? "C:\\Tools\\" : "/opt/velmora/", "Toolkit 1"}),
-          list2(logic.List2()) {
+          targetList(logic.TargetList()) {
         dialogs.timer = &timer;
         logic.Load();
     }
@@ -271,12 +271,12 @@ struct PanelFixture {
 
     std::vector<std::string> Labels() const {
         std::vector<std::string> out;
-        for (int i = 0; i < list1.Count(); ++i) out.push_back(list1.Text(i));
+        for (int i = 0; i < itemList.Count(); ++i) out.push_back(itemList.Text(i));
         return out;
     }
     std::vector<std::string> Targets() const {
         std::vector<std::string> out;
-        for (int i = 0; i < list2.Count(); ++i) out.push_back(list2.Text(i));
+        for (int i = 0; i < targetList.Count(); ++i) out.push_back(targetList.Text(i));
         return out;
     }
 };

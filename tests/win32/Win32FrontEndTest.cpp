@@ -140,7 +140,7 @@ TEST(Win32Panel, DropsOfFilesAndTextReachTheListAndTheArgumentLabel) {
     files.SetFiles({L"C:\\Windows\\notepad.exe", L"D:\\", L"C:\\My Docs\\読んで☆.txt"});
     Drop(p.window.listDropTarget(), files);
     EXPECT_EQ(Labels(p.window.listControl()), (Strings{"notepad.exe", "D:\\", "読んで☆.txt"}));
-    EXPECT_EQ(p.logic.List2().Text(2), "C:\\My Docs\\読んで☆.txt");
+    EXPECT_EQ(p.logic.TargetList().Text(2), "C:\\My Docs\\読んで☆.txt");
     TestDataObject text;
     text.SetText(L"just text");
     Drop(p.window.listDropTarget(), text);
@@ -226,7 +226,7 @@ TEST(Win32Panel, RightClickOpensTheItemDialogOwnedByThePanelAndEnterChanges) {
     EXPECT_EQ(shownLabel, "b");
     EXPECT_TRUE(labelSelected);
     EXPECT_EQ(Labels(p.window.listControl()), (Strings{"a", "renamed"}));
-    EXPECT_EQ(p.logic.List2().Text(1), "\"C:\\A B\\x.exe\" -y");
+    EXPECT_EQ(p.logic.TargetList().Text(1), "\"C:\\A B\\x.exe\" -y");
     EXPECT_TRUE(p.window.Enabled());
     EXPECT_TRUE(::IsWindowEnabled(p.window.hwnd()));
 

@@ -21,8 +21,8 @@ struct ListEvents {
     std::function<void(const DropData& data)> drop;
 };
 
-// The list-box primitives the item list is built on. List1 (labels, shown) and List2 (targets,
-// never shown) are two of these, kept parallel by every operation.
+// The list-box primitives the item list is built on. The item list (labels, shown) and the
+// target list (never shown) are two of these, kept parallel by every operation.
 //
 // The contract every implementation keeps (one typed test checks them all):
 // - keys act on release: keyUp is raised once per release, with the modifier mask held then;
@@ -53,7 +53,7 @@ class IListControl {
     ListEvents events;
 };
 
-// A list control held in plain memory: List2, which nobody sees, and the list in tests.
+// A list control held in plain memory: the targets, which nobody sees, and the list in tests.
 class StringListControl : public IListControl {
   public:
     int Count() const override { return static_cast<int>(items_.size()); }

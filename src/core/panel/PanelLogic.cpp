@@ -18,8 +18,8 @@ PanelLogic::PanelLogic(Settings& settings, PanelViews views, PanelServices servi
 PanelLogic::~PanelLogic() {
     // The views may outlive the behaviour: leave them nothing that points here.
     v_.panel.events = {};
-    v_.list1.events = {};
-    v_.timer1.tick = {};
+    v_.itemList.events = {};
+    v_.tickTimer.tick = {};
 }
 
 template <typename... Args>
@@ -36,7 +36,7 @@ std::function<void(Args...)> PanelLogic::Guarded(void (PanelLogic::*handler)(Arg
 }
 
 void PanelLogic::BindEvents() {
-    ListEvents& list = v_.list1.events;
+    ListEvents& list = v_.itemList.events;
     list.click = Guarded(&PanelLogic::OnListClick);
     list.doubleClick = Guarded(&PanelLogic::OnListDoubleClick);
     list.keyUp = Guarded(&PanelLogic::OnListKeyUp);
@@ -50,7 +50,7 @@ void PanelLogic::BindEvents() {
     panel.argumentDrop = Guarded(&PanelLogic::HandleArgumentDrop);
     panel.argumentDoubleClick = Guarded(&PanelLogic::OnArgumentDoubleClick);
     panel.closed = Guarded(&PanelLogic::OnClosed);
-    v_.timer1.tick = Guarded(&PanelLogic::Tick);
+    v_.tickTimer.tick = Guarded(&PanelLogic::Tick);
     v_.screen.edgeEvent = Guarded(&PanelLogic::Tick);
 }
 
@@ -95,7 +95,7 @@ void PanelLogic::RefreshArgumentLabel() {
 }
 
 void PanelLogic::Tick() {
-    if (!v_.timer1.Enabled()) {
+    if (!v_.tickTimer.Enabled()) {
         v_.screen.WatchMotion(false);
         return;
     }
@@ -149,7 +149,7 @@ void PanelLogic::Tick() {
         v_.screen.WatchMotion(false);
         rest = false;
     }
-    v_.timer1.SetIdle(!in.panelVisible && (v_.screen.ReportsEdge() || rest));
+    v_.tickTimer.SetIdle(!in.panelVisible && (v_.screen.ReportsEdge() || rest));
 }
 
 void PanelLogic::ReadPanel(TriggerInputs& in) const {
@@ -163,41 +163,41 @@ void PanelLogic::ReadPanel(TriggerInputs& in) const {
 }
 
 void PanelLogic::AppendItem(const std::string& label, const std::string& target) {
-    v_.list1.Append(label);
-    list2_.Append(target);
+    v_.itemList.Append(label);
+    targets_.Append(target);
 }
 
 std::vector<StoredItem> PanelLogic::Items() const {
     std::vector<StoredItem> items;
-    const int count = v_.list1.Count();
+    const int count = v_.itemList.Count();
     items.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i) items.push_back({v_.list1.Text(i), list2_.Text(i)});
+    for (int i = 0; i < count; ++i) items.push_back({v_.itemList.Text(i), targets_.Text(i)});
     return items;
 }
 
 void PanelLogic::InsertItem(int index, const std::string& label, const std::string& target) {
-    list2_.Insert(index, target);
-    v_.list1.Insert(index, label);
+    targets_.Insert(index, target);
+    v_.itemList.Insert(index, label);
 }
 
 bool PanelLogic::RefuseWhenFull() {
-    if (v_.list1.Count() < kMaxItemCount) return false;
+    if (v_.itemList.Count() < kMaxItemCount) return false;
     s_.messages.Warn(texts::ItemLimitMessage(kMaxItemCount));
     return true;
 }
 
 int PanelLogic::FirstSelected() const {
-    const int count = v_.list1.Count();
+    const int count = v_.itemList.Count();
     for (int i = 0; i < count; ++i) {
-        if (v_.list1.IsSelected(i)) return i;
+        if (v_.itemList.IsSelected(i)) return i;
     }
     return -1;
 }
 
 void PanelLogic::WithTimerOff(const std::function<void()>& runDialog) {
-    v_.timer1.SetEnabled(false);
+    v_.tickTimer.SetEnabled(false);
     runDialog();
-    v_.timer1.SetEnabled(true);
+    v_.tickTimer.SetEnabled(true);
 }
 
 void PanelLogic::OnListDrop(const std::optional<DroppedContent>& dropped) {
@@ -208,9 +208,9 @@ void PanelLogic::OnListDrop(const std::optional<DroppedContent>& dropped) {
 void PanelLogic::AddDroppedFiles(const DroppedFiles& files) {
     for (const std::string& path : files) {
         if (RefuseWhenFull()) return;
-        list2_.Append(path);
+        targets_.Append(path);
         // A dropped application entry is labelled with the application's name.
-        v_.list1.Append(
+        v_.itemList.Append(
             s_.shell.ApplicationName(path).value_or(LabelFromPath(path, context_.pathStyle)));
     }
 }
@@ -219,8 +219,8 @@ void PanelLogic::OnSeparatorClick() { InsertSeparator(); }
 
 void PanelLogic::InsertSeparator() {
     if (RefuseWhenFull()) return;
-    int p = v_.list1.SelectedIndex();
-    if (p < 0) p = v_.list1.Count();
+    int p = v_.itemList.SelectedIndex();
+    if (p < 0) p = v_.itemList.Count();
     InsertItem(p, texts::kSeparatorLabel, "");
 }
 
@@ -235,31 +235,31 @@ void PanelLogic::OnListKeyUp(ListKey key, int modifiers) {
 }
 
 void PanelLogic::DeleteItem() {
-    const int p = v_.list1.SelectedIndex();
+    const int p = v_.itemList.SelectedIndex();
     if (p < 0) return;
-    list2_.Remove(p);
-    v_.list1.Remove(p);
+    targets_.Remove(p);
+    v_.itemList.Remove(p);
 }
 
 void PanelLogic::MoveItem(int delta) {
-    const int p = v_.list1.SelectedIndex();
+    const int p = v_.itemList.SelectedIndex();
     if (p < 0) return;
     if (delta < 0 && p == 0) return;
-    if (delta > 0 && p == v_.list1.Count() - 1) return;
-    const std::string label = v_.list1.Text(p);
-    const std::string target = list2_.Text(p);
-    v_.list1.Remove(p);
-    list2_.Remove(p);
-    v_.list1.Insert(p + delta, label);
-    list2_.Insert(p + delta, target);
-    v_.list1.SetSelectedIndex(p + delta);
+    if (delta > 0 && p == v_.itemList.Count() - 1) return;
+    const std::string label = v_.itemList.Text(p);
+    const std::string target = targets_.Text(p);
+    v_.itemList.Remove(p);
+    targets_.Remove(p);
+    v_.itemList.Insert(p + delta, label);
+    targets_.Insert(p + delta, target);
+    v_.itemList.SetSelectedIndex(p + delta);
 }
 
 void PanelLogic::OnListClick() { ShowItemTarget(); }
 
 void PanelLogic::ShowItemTarget() {
     const int p = FirstSelected();
-    if (p >= 0) v_.list1.SetToolTip(list2_.Text(p));
+    if (p >= 0) v_.itemList.SetToolTip(targets_.Text(p));
 }
 
 void PanelLogic::OnListDoubleClick() { LaunchItem(); }
@@ -267,7 +267,7 @@ void PanelLogic::OnListDoubleClick() { LaunchItem(); }
 void PanelLogic::LaunchItem() {
     const int p = FirstSelected();
     if (p < 0) return;
-    const std::string target = list2_.Text(p);
+    const std::string target = targets_.Text(p);
     if (target.empty()) return;
     v_.panel.Hide();
     SplitTargetResult split = SplitTarget(target, hasOneShotArgs_, oneShotArgs_);
@@ -280,25 +280,26 @@ void PanelLogic::LaunchItem() {
 }
 
 void PanelLogic::OnListMouseUp(MouseButton button, int modifiers) {
-    if (button == MouseButton::Right && modifiers == 0 && v_.list1.SelectedIndex() >= 0) EditItem();
+    if (button == MouseButton::Right && modifiers == 0 && v_.itemList.SelectedIndex() >= 0)
+        EditItem();
 }
 
 void PanelLogic::EditItem() {
-    const int p = v_.list1.SelectedIndex();
-    ItemDialogLogic dialog(s_.messages, v_.list1.Text(p), list2_.Text(p));
+    const int p = v_.itemList.SelectedIndex();
+    ItemDialogLogic dialog(s_.messages, v_.itemList.Text(p), targets_.Text(p));
     WithTimerOff([&] { s_.dialogs.RunItemDialog(dialog); });
     const ItemDialogOutcome& outcome = dialog.Outcome();
     switch (outcome.ItemDialogResult) {
         case ItemDialogAction::Change:
-            v_.list1.SetText(p, outcome.EditedItemName);
-            list2_.SetText(p, outcome.EditedItemPath);
+            v_.itemList.SetText(p, outcome.EditedItemName);
+            targets_.SetText(p, outcome.EditedItemPath);
             break;
         case ItemDialogAction::Duplicate: {
             if (RefuseWhenFull()) return;
-            const std::string label = v_.list1.Text(p);
-            const std::string target = list2_.Text(p);
-            v_.list1.Insert(p + 1, label);
-            list2_.Insert(p + 1, target);
+            const std::string label = v_.itemList.Text(p);
+            const std::string target = targets_.Text(p);
+            v_.itemList.Insert(p + 1, label);
+            targets_.Insert(p + 1, target);
             break;
         }
         case ItemDialogAction::Unchanged:
@@ -330,7 +331,7 @@ void PanelLogic::OnExitClick() {
 void PanelLogic::OnClosed() {
     if (unloaded_) return;
     unloaded_ = true;
-    v_.timer1.SetEnabled(false);
+    v_.tickTimer.SetEnabled(false);
     if (onUnload) onUnload();
 }
 

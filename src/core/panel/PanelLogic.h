@@ -23,9 +23,9 @@ namespace velmora {
 // The windows and controls the panel's behaviour drives; the front end makes them.
 struct PanelViews {
     IPanelView& panel;
-    IListControl& list1;  // the labels, shown
+    IListControl& itemList;  // the labels, shown
     IScreen& screen;
-    ITimer& timer1;
+    ITimer& tickTimer;  // the edge trigger's poll
 };
 
 // The services it uses.
@@ -43,7 +43,7 @@ struct PanelContext {
 };
 
 // The panel's behaviour: every event handler, the tick, the item list operations and the
-// launch. It holds the item targets (List2) and the one-shot argument, sets the views' event
+// launch. It holds the item targets (TargetList) and the one-shot argument, sets the views' event
 // callbacks to its handlers when it is made, and drives the views through their interfaces.
 class PanelLogic {
   public:
@@ -65,7 +65,7 @@ class PanelLogic {
     // Items read from the settings file are appended as they were stored.
     void AppendItem(const std::string& label, const std::string& target);
     std::vector<StoredItem> Items() const;
-    const IListControl& List2() const { return list2_; }
+    const IListControl& TargetList() const { return targets_; }
 
     // Event handlers, called through the views' callbacks.
     void OnListDrop(const std::optional<DroppedContent>& dropped);  // AddDroppedFiles
@@ -123,7 +123,7 @@ class PanelLogic {
     PanelViews v_;
     PanelServices s_;
     PanelContext context_;
-    StringListControl list2_;
+    StringListControl targets_;
     std::int32_t baseWidth_ = 0;
     std::int32_t baseListWidth_ = 0;
     bool hasOneShotArgs_ = false;
