@@ -235,12 +235,14 @@ drag_to_panel() {
     drag_once "$@" || fail "timed out waiting for the drag to end"
 }
 
+accepted() { [ "$(tail -n 1 "$1")" = accepted ]; }
 drag_over() { ! xdotool search --onlyvisible --name "^velmora-drag-source$"; }
 
 drag_once() {
     local x=$1 y=$2
     shift 2
-    "$VELMORA_DRAG_SOURCE" 300 300 "$@" >/dev/null 2>&1 &
+    local answers="$WORK/drag-source-${#DRAG_SOURCES[@]}.log"
+    "$VELMORA_DRAG_SOURCE" 300 300 "$@" >"$answers" 2>/dev/null &
     DRAG_SOURCES+=($!)
     wait_for 10 "the drag source" xdotool search --onlyvisible --name '^velmora-drag-source$'
     xdotool mousemove 340 320 mousedown 1
@@ -249,7 +251,9 @@ drag_once() {
     wait_for 5 "the panel during the drag" panel_visible
     move_to $((PX + x - 4)) $((PY + y - 4))
     move_to $((PX + x)) $((PY + y))
-    sleep 0.3  # XDND needs a position message answered before the release; no state to poll
+    # Released once the panel has answered a position message and accepted the drag (XDND drops
+    # nothing before that).
+    poll_until 5 accepted "$answers" || return 1
     xdotool mouseup 1
     # The source hides when its drag is over; it stays to answer the target's requests for the
     # data, and is ended with the test.
