@@ -68,14 +68,6 @@ std::optional<std::string> EncodeLegacyText(std::string_view utf8) {
     return out;
 }
 
-std::string SystemLegacyCodec::DecodeLegacy(std::string_view bytes) {
-    return DecodeLegacyText(bytes);
-}
-
-std::optional<std::string> SystemLegacyCodec::EncodeLegacy(std::string_view utf8) {
-    return EncodeLegacyText(utf8);
-}
-
 // Linux tools take an unmarked ASCII file for UTF-8, as it is, and write UTF-8 with LF.
 bool SystemLegacyCodec::AsciiIsLegacy() const { return false; }
 

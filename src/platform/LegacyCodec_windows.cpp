@@ -30,14 +30,6 @@ std::optional<std::string> EncodeLegacyText(std::string_view utf8) {
     return out;
 }
 
-std::string SystemLegacyCodec::DecodeLegacy(std::string_view bytes) {
-    return DecodeLegacyText(bytes);
-}
-
-std::optional<std::string> SystemLegacyCodec::EncodeLegacy(std::string_view utf8) {
-    return EncodeLegacyText(utf8);
-}
-
 // The profile functions read an unmarked ASCII file in the ANSI code page, and write UTF-16LE
 // with a byte-order mark and CR LF.
 bool SystemLegacyCodec::AsciiIsLegacy() const { return true; }
