@@ -8,14 +8,7 @@
 wm_name=${1:?window manager: kwin_x11, kwin_x11-nocompositing or mutter}
 start_display
 start_session_bus
-case $wm_name in
-    kwin_x11) kwin_x11 --no-kactivities >"$WORK/wm.log" 2>&1 & ;;
-    kwin_x11-nocompositing) KWIN_COMPOSE=N kwin_x11 --no-kactivities >"$WORK/wm.log" 2>&1 & ;;
-    mutter) mutter --x11 >"$WORK/wm.log" 2>&1 & ;;
-    *) fail "unknown window manager $wm_name" ;;
-esac
-HELPERS+=($!)
-wait_for 30 "the window manager" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+start_window_manager "$wm_name"
 
 prepare_app < <(
     printf '[Config]\nWindowPosition=0\nWindowWidth=4\n[Item]\n'
@@ -26,7 +19,6 @@ start_app
 summon_panel $((SCREEN_W - 2)) 300
 [ "$PW" -eq 519 ] || fail "the panel is $PW pixels wide, not three times 173"
 
-reparented() { [ "$(root_child_of "$1")" != "$(printf '0x%x' "$1")" ]; }
 has_icon() { xprop -id "$1" _NET_WM_ICON | grep -q 'Icon (48 x 48)'; }
 wait_for 5 "the panel's icon" has_icon "$PANEL"
 
@@ -35,7 +27,7 @@ click_panel 40 52
 click_panel 40 52 3
 wait_for 5 "the item dialog" visible_window "情報変更"
 DIALOG=$(visible_window "情報変更")
-wait_for 5 "the dialog's frame" reparented "$DIALOG"
+wait_for 5 "the dialog's frame" framed "$DIALOG"
 clear_of_panel "$DIALOG" "the item dialog"
 wait_for 5 "the item dialog's icon" has_icon "$DIALOG"
 xdotool type --delay 20 renamed
@@ -47,7 +39,7 @@ ok "$wm_name: the item dialog opens clear of a wide panel, carries the icon, and
 click_panel 130 32 # "空白(&S)"
 wait_for 5 "the message" visible_window "処理中断"
 MESSAGE=$(visible_window "処理中断")
-wait_for 5 "the message's frame" reparented "$MESSAGE"
+wait_for 5 "the message's frame" framed "$MESSAGE"
 clear_of_panel "$MESSAGE" "the message"
 xdotool key Return
 wait_for 5 "the message to close" sh -c '! xdotool search --onlyvisible --name "^処理中断\$"'

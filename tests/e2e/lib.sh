@@ -189,6 +189,26 @@ click_panel() {
     xdotool click "${3:-1}"
 }
 
+# start_window_manager NAME: a window manager on the display (ended with the test), once it
+# manages: openbox, xfwm4 (it reads its settings over D-Bus: run under dbus-run-session),
+# kwin_x11, kwin_x11-nocompositing, mutter.
+start_window_manager() {
+    case $1 in
+        openbox) openbox ;;
+        xfwm4) xfwm4 --compositor=off ;;
+        kwin_x11) kwin_x11 --no-kactivities ;;
+        kwin_x11-nocompositing) KWIN_COMPOSE=N kwin_x11 --no-kactivities ;;
+        mutter) mutter --x11 ;;
+        *) fail "unknown window manager $1" ;;
+    esac >"$WORK/wm.log" 2>&1 &
+    HELPERS+=($!)
+    wait_for 30 "the window manager" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+}
+
+has_focus() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
+# The window manager has put the window into a frame of its own.
+framed() { [ "$(root_child_of "$1")" != "$(printf '0x%x' "$1")" ]; }
+
 # The root window's child that holds a window: its window manager's frame, if it has one.
 root_child_of() {
     local window info

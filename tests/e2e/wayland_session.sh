@@ -95,7 +95,6 @@ pointer_to $((SCREEN_W - 3)) 300
 wait_for 5 "the panel to appear" panel_visible
 click_at $((PX + 40)) 52 # "a"
 if [ "$keys_after_click" = yes ]; then
-    has_focus() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
     wait_for 5 "the click to give the panel the focus" has_focus "$PANEL"
     key $KEY_DELETE
 fi

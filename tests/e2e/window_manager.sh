@@ -9,13 +9,7 @@
 . "$(dirname "$0")/lib.sh"
 wm_name=${1:?window manager: openbox or xfwm4}
 start_display
-case $wm_name in
-    openbox) openbox >"$WORK/wm.log" 2>&1 & ;;
-    xfwm4) xfwm4 --compositor=off >"$WORK/wm.log" 2>&1 & ;;
-    *) fail "unknown window manager $wm_name" ;;
-esac
-wm=$!
-wait_for 20 "the window manager" sh -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+start_window_manager "$wm_name"
 
 # window_of PID VARIABLE: waits for the visible window of a program started here (the window
 # manager reparents a new window, which unmaps it for a moment) and stores its id.
@@ -28,8 +22,6 @@ window_of() {
     printf -v "$2" '%s' "${id%%$'\n'*}"
 }
 
-has_focus() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
-framed() { xwininfo -tree -id "$1" | grep -q 'Parent window id: .*(has no name)'; }
 
 # A window standing for the desktop's panels (27 pixels at the top, 30 at the bottom, reserved
 # as struts) and for the window being worked in: it has the keyboard focus.
@@ -174,4 +166,3 @@ summon_panel $((SCREEN_W - 2)) 300
 [ "$PY" -eq 0 ] && [ "$PX" -eq $((SCREEN_W - PW)) ] || fail "at 2x the panel is at $PX $PY ${PW}x$PH"
 screenshot "panel-$wm_name-2x" "${PW}x$((PH > SCREEN_H ? SCREEN_H : PH))+${PX}+0"
 ok "$wm_name: at 2x in a bottom corner the panel's top row is on the screen"
-kill "$wm" 2>/dev/null || true
