@@ -4,8 +4,9 @@
 # X windows). VELMORA_WAYLAND_COVER: the covering window's program; VELMORA_WAYLAND_FAKE_INPUT:
 # KWin's input helper; COVER_DRAG: a text/uri-list the native window drags when pressed.
 
-# start_wayland_session mutter|mutter-two-monitors|kwin: the session (with a second monitor
-# right of the primary one, 1024x768, for mutter-two-monitors), DISPLAY and XAUTHORITY its Xwayland's, the native
+# start_wayland_session mutter|mutter-two-monitors|kwin|sway: the session (with a second monitor
+# right of the primary one, 1024x768, for mutter-two-monitors; sway as a window filling an Xvfb
+# of its own, driven with xdotool there), DISPLAY and XAUTHORITY its Xwayland's, the native
 # window shown, the pointer in the top-left corner.
 start_wayland_session() {
     local compositor=$1 reply
@@ -41,14 +42,35 @@ start_wayland_session() {
                 --no-global-shortcuts --no-kactivities >"$WORK/compositor.log" 2>&1 &
             INPUT_COMMAND=("$RT/velmora_wayland_fake_input" "$SCREEN_W" "$SCREEN_H")
             ;;
+        sway)
+            # Its headless back end has no pointer: it runs on an X display of its own instead,
+            # whose pointer becomes its pointer.
+            start_display
+            printf 'output X11-1 mode %dx%d position 0 0\nxwayland force\ndefault_border none\n' \
+                "$SCREEN_W" "$SCREEN_H" >"$RT/sway.conf"
+            "${SESSION[@]}" DISPLAY="$DISPLAY" WLR_BACKENDS=x11 WLR_X11_OUTPUTS=1 WLR_RENDERER=pixman \
+                sway -c "$RT/sway.conf" >"$WORK/compositor.log" 2>&1 &
+            # It names its socket itself.
+            sway_socket() { compgen -G "$RT/wayland-[0-9]"; }
+            wait_for 30 "the compositor" sway_socket
+            ln -s "$(basename "$(sway_socket | head -n 1)")" "$RT/velmora-wl"
+            INPUT_COMMAND=(env DISPLAY="$DISPLAY" /usr/bin/python3 "$RT/wayland_input.py" x11 "$SCREEN_W" "$SCREEN_H")
+            ;;
         *) fail "unknown compositor $compositor" ;;
     esac
     local compositor_pid=$!
     HELPERS+=("$compositor_pid")
     wait_for 30 "the compositor" test -S "$RT/velmora-wl"
 
-    # Its X server: the compositor's Xwayland (with its authority file, where it has one).
-    xwayland() { pgrep -a -P "$compositor_pid" Xwayland; }
+    # Its X server: the session's Xwayland (with its authority file, where it has one).
+    xwayland() {
+        local pid found=1
+        for pid in $(pgrep Xwayland); do
+            grep -qz "^XDG_RUNTIME_DIR=$RT\$" /proc/"$pid"/environ 2>/dev/null &&
+                ps -o pid=,args= -p "$pid" && found=0
+        done
+        return $found
+    }
     wait_for 30 "Xwayland" xwayland
     local auth
     read -r DISPLAY auth < <(xwayland | awk '{for (i = 1; i < NF; ++i) {if ($i ~ /^:[0-9]+$/) d = $i; if ($i == "-auth") a = $(i + 1)}} END {print d, a}')
@@ -56,7 +78,8 @@ start_wayland_session() {
     if [ -n "$auth" ]; then
         export XAUTHORITY=$auth
     else
-        # KWin's Xwayland lets in its own account only: this one (the tests' drivers) as well.
+        # KWin's and sway's Xwayland let in their own account only: this one (the tests'
+        # drivers) as well.
         unset XAUTHORITY
         wait_for 10 "the X display" "${RUNNER[@]}" env DISPLAY="$DISPLAY" xhost +si:localuser:"$(id -un)"
     fi

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Velmora in a Wayland session, as an X11 client through the compositor's Xwayland, over a native
-# Wayland window that covers the whole screen: wayland_session.sh mutter | mutter-two-monitors | kwin
+# Wayland window that covers the whole screen:
+#   wayland_session.sh mutter | mutter-two-monitors | kwin | sway
 # The compositor runs headless as an ordinary account; the pointer and the keys go in through
 # the compositor's own input interface.
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/wayland_lib.sh"
-compositor=${1:?compositor: mutter, mutter-two-monitors or kwin}
+compositor=${1:?compositor: mutter, mutter-two-monitors, kwin or sway}
 export LC_ALL=C.UTF-8
 
 # The native window drags this file when pressed, as a file manager would.
@@ -68,8 +69,10 @@ if [ "$compositor" = mutter-two-monitors ]; then
 fi
 
 # A file dragged from the native window to the edge brings the panel, and dropped on the list it
-# becomes an item (GNOME; KWin cancels drags onto the panel, README).
-if [ "$compositor" != kwin ]; then
+# becomes an item (GNOME; not KWin and sway, README).
+drops=no
+[ "$compositor" = kwin ] || [ "$compositor" = sway ] || drops=yes
+if [ "$drops" = yes ]; then
     pointer_to 640 400
     send button 1
     walk_to $((SCREEN_W - 3)) 300
@@ -90,7 +93,7 @@ fi
 # A click on an entry gives the panel the keys, where the desktop lets an X11 window outside
 # window management have them (GNOME; not KWin, README): Delete removes it.
 keys_after_click=yes
-[ "$compositor" = kwin ] && keys_after_click=no
+[ "$compositor" = kwin ] || [ "$compositor" = sway ] && keys_after_click=no
 pointer_to $((SCREEN_W - 3)) 300
 wait_for 5 "the panel to appear" panel_visible
 click_at $((PX + 40)) 52 # "a"
@@ -98,37 +101,40 @@ if [ "$keys_after_click" = yes ]; then
     wait_for 5 "the click to give the panel the focus" has_focus "$PANEL"
     key $KEY_DELETE
 fi
-# The settings dialog opens above the panel and closes by its button.
-click_at $((PX + 130)) 12 # "設定(&C)"
-wait_for 5 "the settings dialog" visible_window "設定"
-DIALOG=$(visible_window "設定")
-# Where the X server has it (xdotool counts the frame twice here), once the compositor has
-# placed it.
-abs_geometry() {
-    xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-        /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
-}
-settled() {
-    local before
-    before=$(abs_geometry "$1")
-    sleep 0.2
-    [ "$(abs_geometry "$1")" = "$before" ]
-}
-wait_for 5 "the dialog to be placed" settled "$DIALOG"
-read -r DX DY DW DH < <(abs_geometry "$DIALOG")
-clear_of_panel "$DIALOG" "the settings dialog"
-pointer_to $((DX + DW - 40)) $((DY + DH - 20)) # "中断(&A)"
-under_pointer() { xdotool getmouselocation | grep -q "window:$1\$"; }
-wait_for 5 "the pointer over the dialog" under_pointer "$DIALOG"
-click_at $((DX + DW - 40)) $((DY + DH - 20))
-wait_for 5 "the settings dialog to close" sh -c '! xdotool search --onlyvisible --name "^設定\$"'
-ok "$compositor: the settings dialog opens above the panel and closes by its button"
+# The settings dialog opens above the panel and closes by its button (not on sway, which opens
+# it behind the full-screen native window, README).
+if [ "$compositor" != sway ]; then
+    click_at $((PX + 130)) 12 # "設定(&C)"
+    wait_for 5 "the settings dialog" visible_window "設定"
+    DIALOG=$(visible_window "設定")
+    # Where the X server has it (xdotool counts the frame twice here), once the compositor has
+    # placed it.
+    abs_geometry() {
+        xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
+            /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
+    }
+    settled() {
+        local before
+        before=$(abs_geometry "$1")
+        sleep 0.2
+        [ "$(abs_geometry "$1")" = "$before" ]
+    }
+    wait_for 5 "the dialog to be placed" settled "$DIALOG"
+    read -r DX DY DW DH < <(abs_geometry "$DIALOG")
+    clear_of_panel "$DIALOG" "the settings dialog"
+    pointer_to $((DX + DW - 40)) $((DY + DH - 20)) # "中断(&A)"
+    under_pointer() { xdotool getmouselocation | grep -q "window:$1\$"; }
+    wait_for 5 "the pointer over the dialog" under_pointer "$DIALOG"
+    click_at $((DX + DW - 40)) $((DY + DH - 20))
+    wait_for 5 "the settings dialog to close" sh -c '! xdotool search --onlyvisible --name "^設定\$"'
+    ok "$compositor: the settings dialog opens above the panel and closes by its button"
+fi
 click_at $((PX + 42)) 12 # "終了(&E)"
 wait_exit
 # What the exit button saved: the dropped file added, the clicked entry deleted, where the desktop
 # allows each.
 targets=$(grep '^ItemPath' "$SETTINGS" | cut -d= -f2- | tr '\n' ' ')
-if [ "$compositor" = kwin ]; then
+if [ "$drops" = no ]; then
     [ "$targets" = "/bin/true /bin/false " ] || { cat "$SETTINGS"; fail "the exit button did not save the list"; }
     ok "$compositor: the exit button saved the list"
 else
