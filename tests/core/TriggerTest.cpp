@@ -199,11 +199,14 @@ TEST(Trigger, UnderXwaylandTheStripIsWatchedAndAPointerElsewhereHidesThePanel) {
     EXPECT_FALSE(f.timer.idle);
     // Bands around the shown panel, within the screen, let it see the pointer leave.
     EXPECT_EQ(f.screen.around, (std::vector<PixelRect>{{2355, 0, 32, 481}, {2387, 449, 173, 32}}));
-    // Left for a native window: the coordinates stay where they were, over the panel.
+    // Left for a native window: the coordinates stay where they were, over the panel. Believed at
+    // the second look (crossing between two windows of ours may show "over none" for a moment).
     f.panel.calls.clear();
     f.screen.x = static_cast<int>(f.panel.left / 15) + 5;
     f.screen.y = 5;
     f.screen.elsewhere = true;
+    f.logic.Tick();
+    EXPECT_TRUE(f.panel.calls.empty());
     f.logic.Tick();
     EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"hide"}));
     // The panel gone from under those coordinates, the X server puts the pointer back on the

@@ -113,10 +113,15 @@ void PanelLogic::Tick() {
     ReadPanel(in);
     in.windowPosition = settings_.WindowPosition;
     in.capturePixel = settings_.CapturePixel;
+    // While the panel shows, "elsewhere" counts at the second look: as the pointer crosses from
+    // one window of ours onto another, the window system may for a moment know it over none.
+    const bool elsewhere = v_.screen.PointerElsewhere();
+    const bool confirmed = elsewhere && (elsewhereBefore_ || !in.panelVisible);
+    elsewhereBefore_ = elsewhere;
     // A pointer gone elsewhere leaves its coordinates behind, and a window of ours that appears
     // or disappears there makes the window system believe the pointer came back onto it: still
     // elsewhere until the pointer is seen at another point.
-    in.pointerElsewhere = v_.screen.PointerElsewhere() || stalePointer_ == std::pair{x, y};
+    in.pointerElsewhere = confirmed || stalePointer_ == std::pair{x, y};
     stalePointer_ = in.pointerElsewhere ? std::optional{std::pair{x, y}} : std::nullopt;
     TriggerAction action = DecideTriggerAction(in);
     // Nothing of ours over a locked screen. Asked only when about to show: finding out may

@@ -130,6 +130,7 @@ class PanelLogic {
     std::string oneShotArgs_;
     // Where the pointer was left when it went elsewhere (see Tick).
     std::optional<std::pair<int, int>> stalePointer_;
+    bool elsewhereBefore_ = false;  // the last tick saw the pointer elsewhere
     // Where the last tick saw the pointer.
     std::optional<std::pair<int, int>> lastPointer_;
     bool unloaded_ = false;
