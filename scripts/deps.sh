@@ -2,7 +2,7 @@
 # Sourced by run.sh and test.sh.
 
 VELMORA_PACKAGES=(
-    cmake g++ make pkg-config libxcb1-dev libxcb-screensaver0-dev libxcb-xinput-dev libxcb-xtest0-dev libglib2.0-dev
+    cmake g++ make pkg-config libxcb1-dev libxcb-screensaver0-dev libxcb-xinput-dev libglib2.0-dev
     libwayland-dev wayland-protocols plasma-wayland-protocols xwayland python3-dbus kwin-wayland sway
     qt6-base-dev qt6-base-dev-tools libgl-dev
     googletest libgtest-dev

@@ -4,9 +4,10 @@
 # X windows). VELMORA_WAYLAND_COVER: the covering window's program; VELMORA_WAYLAND_FAKE_INPUT:
 # KWin's input helper; COVER_DRAG: a text/uri-list the native window drags when pressed.
 
-# start_wayland_session mutter|mutter-two-monitors|kwin|sway: the session (with a second monitor
-# right of the primary one, 1024x768, for mutter-two-monitors; sway as a window filling an Xvfb
-# of its own, driven with xdotool there), DISPLAY and XAUTHORITY its Xwayland's, the native
+# start_wayland_session mutter|mutter-two-monitors|mutter-scale-2|kwin|sway: the session (with
+# a second monitor right of the primary one, 1024x768, for mutter-two-monitors; the monitor
+# scaled by 2 and X programs told so, as GNOME does, for mutter-scale-2; sway as a window filling
+# an Xvfb of its own, driven with xdotool there), DISPLAY and XAUTHORITY its Xwayland's, the native
 # window shown, the pointer in the top-left corner.
 start_wayland_session() {
     local compositor=$1 reply
@@ -17,7 +18,7 @@ start_wayland_session() {
     RT="$WORK/runtime"
     mkdir -m 700 "$RT"
     chown "${RUNNER_NAME}" "$RT" 2>/dev/null || true
-    cp "$VELMORA_WAYLAND_COVER" "$(dirname "${BASH_SOURCE[0]}")/wayland_input.py" "$RT/"
+    cp "$VELMORA_WAYLAND_COVER" "$(dirname "${BASH_SOURCE[0]}")"/{wayland_input,mutter_scale}.py "$RT/"
     [ -z "${VELMORA_WAYLAND_FAKE_INPUT:-}" ] || cp "$VELMORA_WAYLAND_FAKE_INPUT" "$RT/"
     export DBUS_SESSION_BUS_ADDRESS="unix:path=$RT/bus"
     SESSION=("${RUNNER[@]}" env -u DISPLAY -u XAUTHORITY XDG_RUNTIME_DIR="$RT" HOME="$RT"
@@ -26,7 +27,7 @@ start_wayland_session() {
     HELPERS+=($!)
     wait_for 10 "the session bus" test -S "$RT/bus"
     case $compositor in
-        mutter | mutter-two-monitors)
+        mutter | mutter-two-monitors | mutter-scale-2)
             local second=()
             [ "$compositor" = mutter ] || second=(--virtual-monitor 1024x768)
             "${SESSION[@]}" mutter --headless --wayland --wayland-display=velmora-wl \
@@ -84,6 +85,14 @@ start_wayland_session() {
         wait_for 10 "the X display" "${RUNNER[@]}" env DISPLAY="$DISPLAY" xhost +si:localuser:"$(id -un)"
     fi
     wait_for 10 "the X display" xdpyinfo
+    # The compositor moves the pointer by logical pixels, the X server counts device pixels.
+    MOTION_SCALE=1
+    if [ "$compositor" = mutter-scale-2 ]; then
+        # GNOME's settings daemon tells X programs the scale through Xft.dpi.
+        "${SESSION[@]}" /usr/bin/python3 "$RT/mutter_scale.py" 2 || fail "mutter did not take the scale"
+        echo "Xft.dpi: 192" | xrdb -merge
+        MOTION_SCALE=2
+    fi
 
     "${SESSION[@]}" "$RT/velmora_wayland_cover" ${COVER_DRAG:+"$COVER_DRAG"} >"$WORK/cover.log" 2>&1 &
     HELPERS+=($!)
@@ -105,7 +114,7 @@ send() {
         fail "the input helper did not take: $* ($(cat "$WORK/input.log"))"
 }
 pointer_to() {
-    send move $(($1 - PTR_X)) $(($2 - PTR_Y))
+    send move $(awk -v x=$(($1 - PTR_X)) -v y=$(($2 - PTR_Y)) -v s="$MOTION_SCALE" 'BEGIN {print x / s, y / s}')
     PTR_X=$1 PTR_Y=$2
 }
 # walk_to X Y: as a hand moves it, 10 pixels a step.

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Velmora in a Wayland session, as an X11 client through the compositor's Xwayland, over a native
 # Wayland window that covers the whole screen:
-#   wayland_session.sh mutter | mutter-two-monitors | kwin | sway
+#   wayland_session.sh mutter | mutter-two-monitors | mutter-scale-2 | kwin | sway
 # The compositor runs headless as an ordinary account; the pointer and the keys go in through
 # the compositor's own input interface.
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/wayland_lib.sh"
-compositor=${1:?compositor: mutter, mutter-two-monitors, kwin or sway}
+compositor=${1:?compositor: mutter, mutter-two-monitors, mutter-scale-2, kwin or sway}
 export LC_ALL=C.UTF-8
+# The panel's size and the places clicked on it, in the X server's pixels, grow with the scale.
+S=1
+if [ "$compositor" = mutter-scale-2 ]; then
+    S=2 SCREEN_W=2560 SCREEN_H=1600
+fi
 
 # The native window drags this file when pressed, as a file manager would.
 mkdir -m 755 "$WORK/files"
@@ -37,7 +42,7 @@ pointer_to $((SCREEN_W - 3)) 600
 wait_for 5 "the panel to appear at the edge over the native window" panel_visible
 PANEL=$(visible_window "Velmora")
 read -r PX PY PW PH < <(geometry_of "$PANEL")
-[ "$PX $PY $PW $PH" = "$((SCREEN_W - 173)) 0 173 449" ] || fail "the panel is at $PX $PY ${PW}x$PH"
+[ "$PX $PY $PW $PH" = "$((SCREEN_W - 173 * S)) 0 $((173 * S)) $((449 * S))" ] || fail "the panel is at $PX $PY ${PW}x$PH"
 ok "$compositor: the panel appears in its corner when the pointer reaches the edge over a native window"
 
 # Off the panel onto the native window: it goes, though the X server's pointer stays behind.
@@ -77,11 +82,11 @@ if [ "$drops" = yes ]; then
     send button 1
     walk_to $((SCREEN_W - 3)) 300
     wait_for 5 "the panel to appear under the drag" panel_visible
-    walk_to $((PX + 40)) 150
+    walk_to $((PX + 40 * S)) $((150 * S))
     # The compositor tells the panel of the drag once the panel is in its picture: the drag moves
     # on, a pixel at a time, until the panel has accepted it.
     accepted() {
-        pointer_to $((PX + 40 + PTR_Y % 2)) $((PTR_Y + 1))
+        pointer_to $((PX + 40 * S + PTR_Y % 2)) $((PTR_Y + 1))
         [ "$(grep -E '^(accepted|refused)$' "$WORK/cover.log" | tail -n 1)" = accepted ]
     }
     wait_for 5 "the panel to accept the drag" accepted
@@ -96,7 +101,7 @@ keys_after_click=yes
 [ "$compositor" = kwin ] || [ "$compositor" = sway ] && keys_after_click=no
 pointer_to $((SCREEN_W - 3)) 300
 wait_for 5 "the panel to appear" panel_visible
-click_at $((PX + 40)) 52 # "a"
+click_at $((PX + 40 * S)) $((52 * S)) # "a"
 if [ "$keys_after_click" = yes ]; then
     wait_for 5 "the click to give the panel the focus" has_focus "$PANEL"
     key $KEY_DELETE
@@ -104,7 +109,7 @@ fi
 # The settings dialog opens above the panel and closes by its button (not on sway, which opens
 # it behind the full-screen native window, README).
 if [ "$compositor" != sway ]; then
-    click_at $((PX + 130)) 12 # "設定(&C)"
+    click_at $((PX + 130 * S)) $((12 * S)) # "設定(&C)"
     wait_for 5 "the settings dialog" visible_window "設定"
     DIALOG=$(visible_window "設定")
     # Where the X server has it (xdotool counts the frame twice here), once the compositor has
@@ -129,7 +134,7 @@ if [ "$compositor" != sway ]; then
     wait_for 5 "the settings dialog to close" sh -c '! xdotool search --onlyvisible --name "^設定\$"'
     ok "$compositor: the settings dialog opens above the panel and closes by its button"
 fi
-click_at $((PX + 42)) 12 # "終了(&E)"
+click_at $((PX + 42 * S)) $((12 * S)) # "終了(&E)"
 wait_exit
 # What the exit button saved: the dropped file added, the clicked entry deleted, where the desktop
 # allows each.
