@@ -1,5 +1,6 @@
 # Shared helpers for the end-to-end tests: a private X display, the real executable copied into a
-# scratch folder, the real pointer moved as a device moves it, and polling with deadlines (never fixed sleeps).
+# scratch folder, the real pointer moved as a device moves it, and polling with deadlines (never
+# fixed sleeps).
 set -euo pipefail
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/xvfb.sh"
 
