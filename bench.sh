@@ -60,7 +60,7 @@ echo
 echo "== Idle cost of the hidden panel over 60 s, pointer still (goal: at most 0.06 s of CPU)"
 move_to 640 400
 wait_for 5 "the panel to hide" panel_hidden
-woken=$(wakeups "$APP_PID")
+woken=$(thread_switches "$APP_PID")
 if perf stat -e task-clock true >/dev/null 2>&1; then
     # Exact CPU time; /proc's figures count in whole scheduler ticks of 10 ms.
     echo "\$ perf stat -e task-clock -p <pid> sleep 60"
@@ -77,7 +77,7 @@ else
 fi
 
 echo "\$ ctxt_switches of every thread in /proc/<pid>/task/*/status, 60 s apart"
-echo "wake-ups while hidden: $(($(wakeups "$APP_PID") - woken)) in 60 s"
+echo "wake-ups while hidden: $(wakeups_since "$woken" "$APP_PID") in 60 s"
 
 echo
 echo "== Reveal latency, pointer into the strip until the panel is mapped (goal: p95 at most 300 ms)"
@@ -103,9 +103,9 @@ pointer_to 640 400
 wait_for 5 "the panel to hide" panel_hidden
 echo "Hidden, the pointer away from the edge, over 60 s (goal: no wake-ups, no CPU):"
 cpu() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
-before=$(cpu) woken=$(wakeups "$APP_PID")
+before=$(cpu) woken=$(thread_switches "$APP_PID")
 sleep 60
-echo "wake-ups while hidden: $(($(wakeups "$APP_PID") - woken)) in 60 s, CPU $(awk -v t=$(($(cpu) - before)) -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", t / hz}') s"
+echo "wake-ups while hidden: $(wakeups_since "$woken" "$APP_PID") in 60 s, CPU $(awk -v t=$(($(cpu) - before)) -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", t / hz}') s"
 echo "Reveal latency (goal: p95 at most 300 ms):"
 bench_reveal_latency visible_window Velmora
 stop_app TERM

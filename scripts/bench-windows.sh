@@ -74,5 +74,5 @@ awk -v a="$((app1 - app0))" -v s="$((server1 - server0))" -v hz="$(getconf CLK_T
 
 echo
 echo "== Reveal latency under Wine, pointer into the strip until the panel is mapped"
-echo "\$ xdotool mousemove into the strip, then poll for the panel's window; 30 tries"
+echo "\$ xte mousemove into the strip, then poll for the panel's window; 30 tries"
 bench_reveal_latency panel_visible

@@ -170,12 +170,21 @@ move_to() { xte -x "$DISPLAY" "mousemove $1 $2"; }
 rests() { poll_until "$2" still_for_a_second "$1"; }
 still_for_a_second() {
     local before
-    before=$(wakeups "$1")
+    before=$(thread_switches "$1")
     sleep 1
-    [ "$before" = "$(wakeups "$1")" ]
+    [ "$(wakeups_since "$before" "$1")" = 0 ]
 }
-# The context switches of every thread of a process so far: each is a wake-up (or a preemption).
-wakeups() { cat /proc/"$1"/task/*/status | awk '/ctxt_switches/ {n += $2} END {print n}'; }
+# The context switches of each thread of a process so far, "TID COUNT" a line: each is a wake-up
+# (or a preemption).
+thread_switches() {
+    local task
+    for task in /proc/"$1"/task/*; do
+        awk -v tid="${task##*/}" '/ctxt_switches/ {n += $2} END {print tid, n}' "$task/status" 2>/dev/null
+    done
+}
+# wakeups_since "$(thread_switches PID)" PID: the wake-ups since, of the threads there then and now
+# (a thread that ended takes its count with it).
+wakeups_since() { join <(sort <<<"$1") <(thread_switches "$2" | sort) | awk '{n += $3 - $2} END {print n + 0}'; }
 
 summon_panel() {
     move_to "$1" "$2"
