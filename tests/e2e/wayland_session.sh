@@ -86,18 +86,18 @@ if [ "$drops" = yes ]; then
     walk_to $((PX + 40 * S)) $((150 * S))
     # The compositor tells the panel of the drag once the panel is in its picture: the drag moves
     # on, a pixel at a time, until the panel has accepted it.
-    accepted() {
+    drop_accepted() {
         pointer_to $((PX + 40 * S + PTR_Y % 2)) $((PTR_Y + 1))
         [ "$(grep -E '^(accepted|refused)$' "$WORK/cover.log" | tail -n 1)" = accepted ]
     }
-    wait_for 5 "the panel to accept the drag" accepted
+    wait_for 5 "the panel to accept the drag" drop_accepted
     send button 0
     wait_for 5 "the dragged list to be handed over" grep -qx sent "$WORK/cover.log"
     ok "$compositor: a file dragged from a native window brings the panel and drops onto its list"
 fi
 
 # A click on an entry gives the panel the keys, where the desktop lets an X11 window outside
-# window management have them (GNOME; not KWin, README): Delete removes it.
+# window management have them (GNOME; not KWin and sway, README): Delete removes it.
 keys_after_click=yes
 [ "$compositor" = kwin ] || [ "$compositor" = sway ] && keys_after_click=no
 pointer_to $((SCREEN_W - 3)) 300
