@@ -15,9 +15,9 @@ print(f"median start-up, 10000 items: {full*1000:.1f} ms  (ratio {full/empty:.2f
 PY
 }
 
-# Moves the pointer to X Y as a device does (XTest; in a Wayland session the compositor's input
+# Moves the pointer to X Y as a device does (in a Wayland session the compositor's input
 # instead).
-bench_move() { xte -x "$DISPLAY" "mousemove $1 $2"; }
+bench_move() { move_to "$1" "$2"; }
 
 # bench_reveal_latency <command that succeeds once the panel is mapped>: 30 times, the time
 # from the pointer entering the strip (at a random phase of the 250 ms tick) until then.

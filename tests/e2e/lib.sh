@@ -219,6 +219,15 @@ has_focus() { [ "$(xdotool getwindowfocus)" = "$1" ]; }
 # The window manager has put the window into a frame of its own.
 framed() { [ "$(root_child_of "$1")" != "$(printf '0x%x' "$1")" ]; }
 
+# X, Y, WIDTH, HEIGHT of a window in root coordinates, as the X server has them (xdotool counts a
+# frame twice under some compositors).
+abs_geometry() {
+    xwininfo -id "$1" 2>/dev/null | awk '
+        /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+        /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF}
+        END {print x, y, w, h}'
+}
+
 # The root window's child that holds a window: its window manager's frame, if it has one.
 root_child_of() {
     local window info
@@ -233,8 +242,7 @@ root_child_of() {
 # (PX, PW), never under it.
 clear_of_panel() {
     local x y w h
-    read -r x y w h < <(xwininfo -id "$(root_child_of "$1")" |
-        awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
+    read -r x y w h < <(abs_geometry "$(root_child_of "$1")")
     [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$SCREEN_W" ] && [ $((y + h)) -le "$SCREEN_H" ] ||
         fail "$2 at $x,$y ${w}x$h is not wholly on the screen"
     [ $((x + w)) -le "$PX" ] || [ "$x" -ge $((PX + PW)) ] ||

@@ -113,12 +113,7 @@ if [ "$compositor" != sway ]; then
     click_at $((PX + 130 * S)) $((12 * S)) # "設定(&C)"
     wait_for 5 "the settings dialog" visible_window "設定"
     DIALOG=$(visible_window "設定")
-    # Where the X server has it (xdotool counts the frame twice here), once the compositor has
-    # placed it.
-    abs_geometry() {
-        xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-            /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}'
-    }
+    # Where the X server has it, once the compositor has placed it.
     settled() {
         local before
         before=$(abs_geometry "$1")

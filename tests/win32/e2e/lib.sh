@@ -42,13 +42,8 @@ visible_window() {
     return 1
 }
 
-# X, Y, WIDTH, HEIGHT in root coordinates, as xwininfo reports Wine's windows.
-geometry_of() {
-    xwininfo -id "$1" 2>/dev/null | awk '
-        /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-        /^ *Width:/ {w=$NF} /^ *Height:/ {h=$NF}
-        END {print x, y, w, h}'
-}
+# Wine's windows, as the X server has them.
+geometry_of() { abs_geometry "$1"; }
 
 # The first start in a prefix may stall in its first window: allow for it once.
 summon_first() {
