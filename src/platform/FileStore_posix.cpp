@@ -138,6 +138,42 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
 }
 
+// The nearest folder on the way to `folder` that exists: the one a new folder would be made in.
+std::string ExistingAncestor(std::string folder) {
+    struct stat st {};
+    while (::stat(folder.c_str(), &st) != 0 && errno == ENOENT && folder != "/" && folder != ".")
+        folder = FolderOf(folder);
+    return folder;
+}
+
+// Makes the missing folders on the way to `folder`, for their owner only (the XDG rule for
+// the user's configuration folders).
+int MakeFolders(const std::string& folder) {
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) == 0) return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+    if (errno != ENOENT) return errno;
+    if (const std::string parent = FolderOf(folder); parent != folder) {
+        if (const int error = MakeFolders(parent); error != 0) return error;
+    }
+    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) return errno;
+    return 0;
+}
+
+// A temporary file beside `path` (its name left in tmpl), in folders made for it at the first save.
+int MakeTemporary(const std::string& path, std::string& tmpl) {
+    tmpl = path + ".XXXXXX";
+    int fd = ::mkstemp(tmpl.data());
+    if (fd < 0 && errno == ENOENT) {
+        if (const int error = MakeFolders(FolderOf(path)); error != 0) {
+            errno = error;
+            return -1;
+        }
+        tmpl = path + ".XXXXXX";
+        fd = ::mkstemp(tmpl.data());
+    }
+    return fd;
+}
+
 // The whole file rewritten where it is, as the profile functions do: for a writable file in a
 // folder where no file can be created. Not atomic, but flushed before it counts as saved.
 FileWriteResult RewriteInPlace(const std::string& path, const std::string& bytes) {
@@ -160,8 +196,8 @@ FileWriteResult RewriteInPlace(const std::string& path, const std::string& bytes
 
 FileWriteResult SystemFileStore::Write(const std::string& requestedPath, const std::string& bytes) {
     const std::string path = ResolvedPath(requestedPath);
-    std::string tmpl = path + ".XXXXXX";
-    Fd fd(::mkstemp(tmpl.data()));  // created readable and writable by the owner only
+    std::string tmpl;
+    Fd fd(MakeTemporary(path, tmpl));  // created readable and writable by the owner only
     if (fd.get() < 0) {
         const int error = errno;
         // The folder takes no new file, but the file itself may be writable.
@@ -199,8 +235,15 @@ FileWriteResult SystemFileStore::CheckWritable(const std::string& requestedPath)
         return WriteFailure(::access(path.c_str(), W_OK) == 0 ? 0 : errno);
     }
     if (errno != ENOENT) return WriteFailure(errno);
-    if (::access(FolderOf(path).c_str(), W_OK) == 0) return {true, FileError::None, {}};
+    // Write makes the folders that are missing.
+    if (::access(ExistingAncestor(FolderOf(path)).c_str(), W_OK) == 0)
+        return {true, FileError::None, {}};
     return WriteFailure(errno);
+}
+
+bool SystemFileStore::Exists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
 }
 
 }  // namespace velmora::platform

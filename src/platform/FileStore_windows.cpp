@@ -76,6 +76,39 @@ std::wstring FolderOf(const std::wstring& path) {
     return slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
 }
 
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The folder above `folder` (which ends in a separator), or `folder` itself at a root.
+std::wstring ParentOf(const std::wstring& folder) {
+    const std::wstring trimmed = folder.substr(0, folder.find_last_not_of(L"\\/") + 1);
+    const std::wstring parent = FolderOf(trimmed);
+    return parent == L"." || parent.size() >= folder.size() ? folder : parent;
+}
+
+// The nearest folder on the way to `folder` that exists: the one a new folder would be made in.
+std::wstring ExistingAncestor(std::wstring folder) {
+    while (!IsFolder(folder)) {
+        const std::wstring parent = ParentOf(folder);
+        if (parent == folder) break;
+        folder = parent;
+    }
+    return folder;
+}
+
+// Makes the missing folders on the way to `folder`; they inherit the profile's access rights.
+DWORD MakeFolders(const std::wstring& folder) {
+    if (IsFolder(folder)) return ERROR_SUCCESS;
+    if (const std::wstring parent = ParentOf(folder); parent != folder) {
+        if (const DWORD error = MakeFolders(parent); error != ERROR_SUCCESS) return error;
+    }
+    if (!::CreateDirectoryW(folder.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
+        return ::GetLastError();
+    return ERROR_SUCCESS;
+}
+
 // The whole file rewritten where it is, as the profile functions do: for a writable file in a
 // folder where no file can be created. Not atomic, but flushed before it counts as saved.
 FileWriteResult RewriteInPlace(const std::wstring& target, const std::string& bytes) {
@@ -138,6 +171,11 @@ FileReadResult SystemFileStore::Read(const std::string& path, std::size_t maxByt
 FileWriteResult SystemFileStore::Write(const std::string& path, const std::string& bytes) {
     const std::wstring target = Widen(path);
     const std::wstring temp = target + L".tmp-" + std::to_wstring(::GetCurrentProcessId());
+    if (!IsFolder(FolderOf(target))) {
+        // The first save into a folder not made yet.
+        if (const DWORD error = MakeFolders(FolderOf(target)); error != ERROR_SUCCESS)
+            return WriteFailure(error);
+    }
     Handle file(::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) {
@@ -192,13 +230,17 @@ FileWriteResult SystemFileStore::CheckWritable(const std::string& path) {
         if (file.get() == INVALID_HANDLE_VALUE) return WriteFailure(::GetLastError());
         return {true, FileError::None, {}};
     }
-    // No file yet: the folder must take one.
-    const std::wstring probe =
-        FolderOf(target) + L"velmora-write-test-" + std::to_wstring(::GetCurrentProcessId());
+    // No file yet: the folder must take one (Write makes the folders that are missing).
+    const std::wstring probe = ExistingAncestor(FolderOf(target)) + L"velmora-write-test-" +
+                               std::to_wstring(::GetCurrentProcessId());
     Handle file(::CreateFileW(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE) return WriteFailure(::GetLastError());
     return {true, FileError::None, {}};
+}
+
+bool SystemFileStore::Exists(const std::string& path) {
+    return ::GetFileAttributesW(Widen(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace velmora::platform

@@ -14,6 +14,8 @@ StartupEnvironment CurrentStartupEnvironment(std::string toolkit) {
     env.separator = PathSeparator();
     env.pathStyle = NativePathStyle();
     env.toolkit = std::move(toolkit);
+    env.userSettingsFolder = UserSettingsFolder();
+    env.documentationFolder = VELMORA_DOCUMENTATION_FOLDER;
     return env;
 }
 

@@ -166,10 +166,10 @@ TEST(AboutTexts, ComposedFromTheVersionRecord) {
                   "\r\n\r\nE-mail : velmora@example.com\r\nURL : https://www.example.org/velmora/");
 }
 
-TEST(AboutDialogLogic, DoubleClickOpensTheReadmeBesideTheExecutableAndStaysOpen) {
+TEST(AboutDialogLogic, DoubleClickOpensTheReadmeAndStaysOpen) {
     FakeShell shell;
     FakeAboutView view;
-    AboutDialogLogic logic(shell, "C:\\Tools\\", "Win32");
+    AboutDialogLogic logic(shell, "C:\\Tools\\読んで☆.txt", "Win32");
     logic.Load(view);
     EXPECT_EQ(view.title, "Velmora Ver 1.00 (2007/08/01)");
     EXPECT_EQ(view.description, AboutDescription(BuiltInVersionInfo()));

@@ -206,3 +206,38 @@ TEST(Session, WarnsOnceItRunsWhenTheSaveWillFail) {
     fine.Start()->WarnIfSavingWillFail();
     EXPECT_TRUE(fine.messages.shown.empty());
 }
+
+// Installed system-wide: the program's folder takes no file, so the settings live in the user's
+// folder without a word at start-up, and the read-me is found in the documentation folder.
+TEST(Session, ASystemInstallKeepsTheSettingsInTheUsersFolder) {
+    SessionFixture f;
+    f.env.executableDirectory = "/usr/bin";
+    f.env.userSettingsFolder = "/home/tester/.config/velmora/";
+    f.env.documentationFolder = "../share/doc/velmora/";
+    const std::string beside = "/usr/bin/Velmora_tester.ini";
+    const std::string own = "/home/tester/.config/velmora/Velmora_tester.ini";
+    const std::string readme = "/usr/bin/../share/doc/velmora/読んで☆.txt";
+    f.store.notWritable[beside] = {false, FileError::PermissionDenied, "Permission denied"};
+    f.store.files[readme] = "guide";
+    f.store.files[beside] = "[Item]\nItemName0=shipped\nItemPath0=/usr/bin/xterm\n";
+
+    auto session = Session::Start(
+        f.env, {f.instanceLock, f.store, f.store, f.shell, f.messages, f.diagnostics, f.dialogs},
+        {f.panel, f.itemList, f.screen, f.timer});
+    ASSERT_TRUE(session);
+    EXPECT_EQ(session->settingsFilePath(), own);
+    EXPECT_EQ(f.instanceLock.mine, std::vector<std::string>{InstanceLockName(own)});
+    session->WarnIfSavingWillFail();
+    EXPECT_TRUE(f.messages.shown.empty());
+    EXPECT_EQ(f.itemList.Count(), 1);
+
+    f.dialogs.openReadme = true;
+    session->panel().OnAboutClick();
+    ASSERT_EQ(f.shell.calls.size(), 1u);
+    EXPECT_EQ(f.shell.calls[0].file, readme);
+
+    session->onFinished = [] {};
+    session->panel().OnExitClick();
+    EXPECT_NE(f.store.files[own].find("ItemName0=shipped"), std::string::npos);
+    EXPECT_EQ(f.store.files[beside], "[Item]\nItemName0=shipped\nItemPath0=/usr/bin/xterm\n");
+}

@@ -28,6 +28,47 @@ TEST(SettingsFile, SaveKeepsWhatAnotherInstanceWroteMeanwhile) {
     EXPECT_NE(store.files["f.ini"].find("ItemName0=b"), std::string::npos);
 }
 
+// A system install: the file left beside the program (shipped there, or from the days its folder
+// was writable) is the starting content of the user's own file, and is never written.
+TEST(SettingsFile, StartsFromTheFileBesideTheProgramAndSavesInItsOwnPlace) {
+    MemoryStore store;
+    const std::string beside = "/usr/bin/Velmora_me.ini";
+    const std::string own = "/home/me/.config/velmora/Velmora_me.ini";
+    store.files[beside] =
+        "; left by the administrator\r\n[Config]\r\nWindowPosition=2\r\n"
+        "[Item]\r\nItemName0=a\r\nItemPath0=/a\r\n";
+    const std::string shipped = store.files[beside];
+    SettingsFile file(own, store, store, beside);
+    LoadedSettings loaded = file.Load(640);
+    EXPECT_EQ(loaded.settings.WindowPosition, 2);
+    ASSERT_EQ(loaded.items.size(), 1u);
+    loaded.items.push_back({"b", "/b"});
+    ASSERT_TRUE(file.Save(loaded.settings, loaded.items).ok);
+    EXPECT_EQ(store.files[beside], shipped);
+    // The new file keeps the starting file's comment and line ends.
+    EXPECT_EQ(store.files[own].rfind("; left by the administrator\r\n", 0), 0u);
+    EXPECT_NE(store.files[own].find("ItemName1=b\r\n"), std::string::npos);
+
+    // From then on the user's file alone counts.
+    store.files[beside] = "[Item]\nItemName0=changed\nItemPath0=/c\n";
+    SettingsFile again(own, store, store, beside);
+    EXPECT_EQ(again.Load(640).items.size(), 2u);
+}
+
+TEST(SettingsFile, AnUnreadableStartingFileIsReportedAndNothingIsSaved) {
+    MemoryStore store;
+    store.unreadable["/usr/bin/Velmora_me.ini"] = {FileError::PermissionDenied,
+                                                   "Permission denied"};
+    SettingsFile file("/home/me/.config/velmora/Velmora_me.ini", store, store,
+                      "/usr/bin/Velmora_me.ini");
+    const LoadedSettings loaded = file.Load(640);
+    const auto problem = file.ProblemForSaving();
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_NE(problem->find("/usr/bin/Velmora_me.ini"), std::string::npos);
+    EXPECT_FALSE(file.Save(loaded.settings, {}).ok);
+    EXPECT_EQ(store.writes, 0);
+}
+
 TEST(SettingsFile, FailedSaveIsReportedWithTheFileAndTheReason) {
     MemoryStore store;
     store.writeResult = {false, FileError::Other, "No space left on device"};

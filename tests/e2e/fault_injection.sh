@@ -52,7 +52,7 @@ cmp -s "$SETTINGS" "$WORK/old.ini" || fail "a save past the size limit damaged t
 grep -q "$SETTINGS" "$WORK/limit.log" || { cat "$WORK/limit.log"; fail "the failed save was not reported"; }
 ok "save past the file-size limit reported, old file intact: $(tail -n 1 "$WORK/limit.log")"
 
-# A folder the user may not write to.
+# A folder the user may not write to, and no configuration folder of the user's to go to.
 ro="$WORK/readonly"
 mkdir -p "$ro"
 cp "$VELMORA_BIN" "$ro/Velmora"
@@ -61,7 +61,7 @@ ro_settings="$ro/Velmora_$RUNNER_NAME.ini"
 head -n 40 "$WORK/old.ini" >"$ro_settings"
 chmod 755 "$WORK" "$ro" && chmod 644 "$ro_settings" && chmod 555 "$ro"
 cp "$ro_settings" "$WORK/ro-before.ini"
-( cd "$ro" && exec "${RUNNER[@]}" ./Velmora >"$WORK/ro.log" 2>&1 ) &
+( cd "$ro" && exec "${RUNNER[@]}" env XDG_CONFIG_HOME="$ro/config" ./Velmora >"$WORK/ro.log" 2>&1 ) &
 APP_PID=$!
 wait_ready
 stop_app TERM

@@ -124,6 +124,28 @@ TEST(PlatformFileStore, NewFilesAreOwnerOnlyAndExistingOnesKeepTheirMode) {
     EXPECT_EQ(ReadFile(shared), "new");
 }
 
+// The user's configuration folder need not exist before the first save: it is made then, for
+// its owner only, as the XDG rule asks; until then a folder on the way must take it.
+TEST(PlatformFileStore, TheFirstSaveMakesTheMissingFoldersForTheOwnerOnly) {
+    TempDir dir;
+    platform::SystemFileStore store;
+    const std::string file = dir / ".config/velmora/Velmora_me.ini";
+    EXPECT_FALSE(store.Exists(dir / ".config"));
+    EXPECT_TRUE(store.CheckWritable(file).ok);
+    ASSERT_TRUE(store.Write(file, "x=1\n").ok);
+    EXPECT_EQ(ReadFile(file), "x=1\n");
+    EXPECT_TRUE(store.Exists(file));
+    EXPECT_EQ(ModeOf(dir / ".config"), 0700u);
+    EXPECT_EQ(ModeOf(dir / ".config/velmora"), 0700u);
+    AsOrdinaryAccount(dir.path(), [&] {
+        ::chmod(dir.path().c_str(), 0555);
+        const std::string elsewhere = dir / "other/velmora/Velmora_me.ini";
+        EXPECT_FALSE(store.CheckWritable(elsewhere).ok);
+        EXPECT_FALSE(store.Write(elsewhere, "x").ok);
+        EXPECT_FALSE(store.Exists(dir / "other"));
+    });
+}
+
 TEST(PlatformFileStore, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryBehind) {
     platform::PrepareProcess();  // a write past the size limit must fail, not kill us
     TempDir dir;
@@ -142,8 +164,9 @@ TEST(PlatformFileStore, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryBehind) {
     EXPECT_FALSE(result.error.empty());
     EXPECT_EQ(ReadFile(path), "[Item]\nItemName0=keep\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
-    // Nor can a file be written where its folder does not exist.
-    EXPECT_FALSE(store.Write(dir / "missing/x.ini", "x").ok);
+    // Nor can a file be written where its folder cannot be made.
+    EXPECT_FALSE(store.Write(path + "/sub/x.ini", "x").ok);
+    EXPECT_FALSE(store.CheckWritable(path + "/sub/x.ini").ok);
 }
 
 TEST(PlatformFileStore, ADirectoryInTheFilesPlaceIsUnreadableAndKept) {

@@ -107,7 +107,26 @@ TEST(WindowsPlatform, AtomicReplaceAndUnreadablePlaces) {
     EXPECT_EQ(store.Read(dir.Utf8("absent.ini"), 1 << 20).status, FileReadResult::Status::Missing);
     fs::create_directory(dir.path / "folder.ini");
     EXPECT_EQ(store.Read(dir.Utf8("folder.ini"), 1 << 20).status, FileReadResult::Status::Failed);
-    EXPECT_FALSE(store.Write(dir.Utf8("missing\\x.ini"), "x").ok);
+    // A folder on the way is made, but not where a file stands in its place.
+    EXPECT_FALSE(store.Write(dir.Utf8("f.ini\\sub\\x.ini"), "x").ok);
+}
+
+// Installed under Program Files, the settings go to %APPDATA%\Velmora\, made at the first save.
+TEST(WindowsPlatform, TheUsersSettingsFolderIsMadeAtTheFirstSave) {
+    TempDir dir;
+    wchar_t saved[32768] = {};
+    const bool hadAppData = GetEnvironmentVariableW(L"APPDATA", saved, 32768) != 0;
+    SetEnvironmentVariableW(L"APPDATA", dir.path.wstring().c_str());
+    const std::string folder = platform::UserSettingsFolder();
+    SetEnvironmentVariableW(L"APPDATA", hadAppData ? saved : nullptr);
+    EXPECT_EQ(folder, dir.Utf8() + "\\Velmora\\");
+    platform::SystemFileStore store;
+    const std::string file = folder + "Velmora_user.ini";
+    EXPECT_FALSE(store.Exists(folder));
+    EXPECT_TRUE(store.CheckWritable(file).ok);
+    ASSERT_TRUE(store.Write(file, "[Config]\r\n").ok);
+    EXPECT_EQ(ReadAll(fs::u8path(file)), "[Config]\r\n");
+    EXPECT_TRUE(store.Exists(file));
 }
 
 TEST(WindowsPlatform, AUnicodeFileOfTheProfileFunctionsReadsBackThroughThemAfterASave) {

@@ -20,7 +20,7 @@ struct Panel {
     PanelLogic logic{settings,
                      {form, form.listControl(), screen, form},
                      {messages, shell, dialogs},
-                     {PathStyle::Posix, "/opt/velmora/", "Qt"}};
+                     {PathStyle::Posix, "/opt/velmora/読んで☆.txt", "Qt"}};
 
     Panel() {
         dialogs.timer = &form;

@@ -43,7 +43,7 @@ class TextFitTest : public QObject {
 
     void aboutTextsFit() {
         FakeShell shell;
-        AboutDialogLogic logic(shell, "/opt/velmora/", "Qt " QT_VERSION_STR);
+        AboutDialogLogic logic(shell, "/opt/velmora/読んで☆.txt", "Qt " QT_VERSION_STR);
         AboutDialog dialog(logic);
         logic.Load(dialog);
         QCOMPARE(dialog.description()->DrawnLines().last().trimmed(),

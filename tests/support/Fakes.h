@@ -218,6 +218,7 @@ struct FakeDialogs : IDialogHost {
     std::string typedName, typedPath;
     std::string shownLabel, shownTarget;
     FakeAboutView about;
+    bool openReadme = false;  // the About window's description double-clicked
     int aboutOpened = 0;
 
     void RunSettingsDialog(SettingsDialogLogic& logic) override {
@@ -239,6 +240,7 @@ struct FakeDialogs : IDialogHost {
     void RunAboutDialog(AboutDialogLogic& logic) override {
         timerWhileOpen.push_back(timer->Enabled());
         logic.Load(about);
+        if (openReadme) logic.OnDescriptionDoubleClick();
         ++aboutOpened;
     }
 };
@@ -259,7 +261,9 @@ struct PanelFixture {
     explicit PanelFixture(PathStyle style = PathStyle::Windows)
         : logic(
               settings, {panel, itemList, screen, timer}, {messages, shell, dialogs},
-              {style, style == PathStyle::Windows ? "C:\\Tools\\" : "/opt/velmora/", "Toolkit 1"}),
+              {style,
+               style == PathStyle::Windows ? "C:\\Tools\\読んで☆.txt" : "/opt/velmora/読んで☆.txt",
+               "Toolkit 1"}),
           targetList(logic.TargetList()) {
         dialogs.timer = &timer;
         logic.Load();

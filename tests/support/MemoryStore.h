@@ -72,6 +72,8 @@ struct MemoryStore : IFileStore, ILegacyCodec {
     std::map<std::string, std::pair<FileError, std::string>> unreadable;  // path -> why
     FileWriteResult writeResult{true, FileError::None, {}};
     FileWriteResult writable{true, FileError::None, {}};
+    // Paths that cannot be saved whatever `writable` says (a read-only program folder, say).
+    std::map<std::string, FileWriteResult> notWritable;
     TextForm newFileForm;
     int writes = 0;
 
@@ -91,7 +93,13 @@ struct MemoryStore : IFileStore, ILegacyCodec {
         if (writeResult.ok) files[path] = bytes;
         return writeResult;
     }
-    FileWriteResult CheckWritable(const std::string&) override { return writable; }
+    FileWriteResult CheckWritable(const std::string& path) override {
+        if (auto it = notWritable.find(path); it != notWritable.end()) return it->second;
+        return writable;
+    }
+    bool Exists(const std::string& path) override {
+        return files.count(path) != 0 || unreadable.count(path) != 0;
+    }
     TextForm NewFileForm() const override { return newFileForm; }
     std::string DecodeLegacy(std::string_view bytes) override { return MiniCp932::Decode(bytes); }
     std::optional<std::string> EncodeLegacy(std::string_view utf8) override {

@@ -22,7 +22,7 @@ struct Win32Panel {
     PanelLogic logic{settings,
                      {window, window.listControl(), screen, window},
                      {messages, shell, dialogs},
-                     {PathStyle::Windows, "C:\\Tools\\", "Win32 API"}};
+                     {PathStyle::Windows, "C:\\Tools\\読んで☆.txt", "Win32 API"}};
 
     Win32Panel() {
         dialogs.SetOwner(window.hwnd());

@@ -7,27 +7,40 @@ namespace velmora {
 
 std::unique_ptr<Session> Session::Start(const StartupEnvironment& env, SessionServices services,
                                         PanelViews views) {
-    const std::string path = MakeSettingsFilePath(
-        InitAppPath(env.executableDirectory, env.separator), env.executableBaseName, env.userName);
-    if (!services.instanceLock.Acquire(InstanceLockName(path))) {
-        services.messages.Warn(texts::AlreadyRunningMessage(path));
+    const SettingsLocation location = SettingsLocationFor(env, services.store);
+    if (!services.instanceLock.Acquire(InstanceLockName(location.path))) {
+        services.messages.Warn(texts::AlreadyRunningMessage(location.path));
         return nullptr;
     }
-    return std::make_unique<Session>(env, services, views);
+    return std::make_unique<Session>(env, services, views, location);
+}
+
+SettingsLocation Session::SettingsLocationFor(const StartupEnvironment& env, IFileStore& store) {
+    const std::string appDir = InitAppPath(env.executableDirectory, env.separator);
+    const std::string beside = MakeSettingsFilePath(appDir, env.executableBaseName, env.userName);
+    const std::string own =
+        env.userSettingsFolder.empty()
+            ? std::string()
+            : MakeSettingsFilePath(env.userSettingsFolder, env.executableBaseName, env.userName);
+    return ChooseSettingsLocation(beside, own, store);
 }
 
 Session::Session(const StartupEnvironment& env, SessionServices services, PanelViews views)
+    : Session(env, services, views, SettingsLocationFor(env, services.store)) {}
+
+Session::Session(const StartupEnvironment& env, SessionServices services, PanelViews views,
+                 const SettingsLocation& location)
     : services_(services),
       appDir_(InitAppPath(env.executableDirectory, env.separator)),
-      settingsFile_(MakeSettingsFilePath(appDir_, env.executableBaseName, env.userName),
-                    services.store, services.codec) {
+      settingsFile_(location.path, services.store, services.codec, location.startFrom) {
     const double halfScreenWidthPx = views.screen.WidthTwips() / views.screen.TwipsPerPixelX() / 2;
     LoadedSettings loaded = settingsFile_.Load(halfScreenWidthPx);
     settings_ = loaded.settings;
 
     panel_ = std::make_unique<PanelLogic>(
         settings_, views, PanelServices{services.messages, services.shell, services.dialogs},
-        PanelContext{env.pathStyle, appDir_, env.toolkit});
+        PanelContext{env.pathStyle, ReadmePath(appDir_, env.documentationFolder, services.store),
+                     env.toolkit});
     panel_->onUnload = [this] { SaveOnUnload(); };
     panel_->onFault = [this](const std::string& what) { OnFault(what); };
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "core/app/AppPaths.h"
 #include "core/panel/PanelLogic.h"
 #include "core/ports/Diagnostics.h"
 #include "core/ports/FileStore.h"
@@ -20,6 +21,11 @@ struct StartupEnvironment {
     char separator = '/';
     PathStyle pathStyle = PathStyle::Posix;
     std::string toolkit;  // what the windows are made with, for the About window
+    // The user's own folder for the settings file when the program's folder takes none
+    // (AppPaths.h), ending in the separator; empty: none.
+    std::string userSettingsFolder;
+    // The read-me's folder in a system install, relative to the executable's folder; empty: none.
+    std::string documentationFolder;
 };
 
 struct SessionServices {
@@ -32,11 +38,11 @@ struct SessionServices {
     IDialogHost& dialogs;
 };
 
-// One run of the program. Start-up, in order: the settings file's path from the login name and
-// the executable's place, the settings and items read, the panel's load step, the items listed,
-// the panel hidden, at its configured width and topmost. At the end, once, before any window is
-// torn down: the timer off, the save (a failed one reported, and offered again to the user until
-// it succeeds or they end without saving), then onFinished.
+// One run of the program. Start-up, in order: the settings file's place from the login name,
+// the executable's place and whether a file can be saved there, the settings and items read, the
+// panel's load step, the items listed, the panel hidden, at its configured width and topmost. At
+// the end, once, before any window is torn down: the timer off, the save (a failed one reported,
+// and offered again to the user until it succeeds or they end without saving), then onFinished.
 class Session {
   public:
     // Starts a session, or tells the user that Velmora already runs on this settings file and
@@ -44,7 +50,12 @@ class Session {
     static std::unique_ptr<Session> Start(const StartupEnvironment& env, SessionServices services,
                                           PanelViews views);
 
+    // Where this environment's settings file lives (AppPaths.h: ChooseSettingsLocation).
+    static SettingsLocation SettingsLocationFor(const StartupEnvironment& env, IFileStore& store);
+
     Session(const StartupEnvironment& env, SessionServices services, PanelViews views);
+    Session(const StartupEnvironment& env, SessionServices services, PanelViews views,
+            const SettingsLocation& location);
     ~Session();
 
     // Tells the user, once the program runs, when the save at the end is bound to fail, so

@@ -1,12 +1,11 @@
 #include "core/dialogs/AboutDialogLogic.h"
 
 #include "core/dialogs/VersionInfo.h"
-#include "core/ui/Texts.h"
 
 namespace velmora {
 
-AboutDialogLogic::AboutDialogLogic(IShell& shell, std::string appDir, std::string toolkit)
-    : shell_(shell), appDir_(std::move(appDir)), toolkit_(std::move(toolkit)) {}
+AboutDialogLogic::AboutDialogLogic(IShell& shell, std::string readmePath, std::string toolkit)
+    : shell_(shell), readmePath_(std::move(readmePath)), toolkit_(std::move(toolkit)) {}
 
 void AboutDialogLogic::Load(IAboutView& view) {
     view_ = &view;
@@ -16,9 +15,7 @@ void AboutDialogLogic::Load(IAboutView& view) {
     view.SetCredits(AboutCredits(info, ToolCredit(toolkit_)));
 }
 
-void AboutDialogLogic::OnDescriptionDoubleClick() {
-    shell_.Open(appDir_ + texts::kReadmeFileName, "", "");
-}
+void AboutDialogLogic::OnDescriptionDoubleClick() { shell_.Open(readmePath_, "", ""); }
 
 void AboutDialogLogic::OnButtonClick(int) {
     if (view_ != nullptr) view_->Close();

@@ -17,11 +17,12 @@ class IAboutView {
 };
 
 // The About window's behaviour: the texts composed afresh at every opening from the version
-// record, and the read-me beside the executable opened on a double-click of the description.
+// record, and the read-me (core/app/AppPaths.h: ReadmePath) opened on a double-click of the
+// description.
 class AboutDialogLogic {
   public:
     // toolkit names what the windows are made with, for the credit line.
-    AboutDialogLogic(IShell& shell, std::string appDir, std::string toolkit);
+    AboutDialogLogic(IShell& shell, std::string readmePath, std::string toolkit);
 
     void Load(IAboutView& view);
     // The shell's answer is not looked at, and the window stays open.
@@ -31,7 +32,7 @@ class AboutDialogLogic {
 
   private:
     IShell& shell_;
-    std::string appDir_;
+    std::string readmePath_;
     std::string toolkit_;
     IAboutView* view_ = nullptr;
 };

@@ -349,7 +349,7 @@ void PanelLogic::OnSettingsClick() {
 }
 
 void PanelLogic::OnAboutClick() {
-    AboutDialogLogic dialog(s_.shell, context_.appDir, context_.toolkit);
+    AboutDialogLogic dialog(s_.shell, context_.readmePath, context_.toolkit);
     WithTimerOff([&] { s_.dialogs.RunAboutDialog(dialog); });
 }
 

@@ -38,7 +38,7 @@ struct PanelServices {
 // What the About window needs to know.
 struct PanelContext {
     PathStyle pathStyle = PathStyle::Posix;
-    std::string appDir;
+    std::string readmePath;  // the read-me the About window opens
     std::string toolkit;
 };
 

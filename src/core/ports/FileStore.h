@@ -41,10 +41,13 @@ class IFileStore {
     virtual FileReadResult Read(const std::string& path, std::size_t maxBytes) = 0;
     // Replaces the file as a whole: atomically (a temporary file beside it, then renamed over
     // it) where the folder allows; where the folder is read-only but the file is writable, by
-    // rewriting the file in place, flushed to disk. The file keeps its access rights.
+    // rewriting the file in place, flushed to disk. The file keeps its access rights. Missing
+    // folders on the way are made, for their owner only.
     virtual FileWriteResult Write(const std::string& path, const std::string& bytes) = 0;
     // Whether Write could replace or create the file now, and if not why.
     virtual FileWriteResult CheckWritable(const std::string& path) = 0;
+    // Whether something exists at the path.
+    virtual bool Exists(const std::string& path) = 0;
 };
 
 }  // namespace velmora

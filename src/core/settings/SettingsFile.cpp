@@ -4,10 +4,19 @@
 
 namespace velmora {
 
-SettingsFile::SettingsFile(std::string path, IFileStore& store, ILegacyCodec& codec)
-    : path_(std::move(path)), store_(store), codec_(codec) {}
+SettingsFile::SettingsFile(std::string path, IFileStore& store, ILegacyCodec& codec,
+                           std::string startFrom)
+    : path_(std::move(path)), store_(store), codec_(codec), startFrom_(std::move(startFrom)) {}
 
-FileReadResult SettingsFile::ReadFile() { return store_.Read(path_, kMaxFileBytes); }
+FileReadResult SettingsFile::ReadFile() {
+    readFrom_ = path_;
+    FileReadResult read = store_.Read(path_, kMaxFileBytes);
+    if (read.status != FileReadResult::Status::Missing || startFrom_.empty()) return read;
+    // Nothing saved here yet: the settings left beside the program are the starting content,
+    // kept in the new file with their form.
+    readFrom_ = startFrom_;
+    return store_.Read(startFrom_, kMaxFileBytes);
+}
 
 SettingsFile::ParsedFile SettingsFile::Parse(FileReadResult read) {
     if (read.status != FileReadResult::Status::Ok) {
@@ -24,19 +33,22 @@ SettingsFile::ParsedFile SettingsFile::Parse(FileReadResult read) {
     return {std::move(document), std::move(decoded.form)};
 }
 
-SaveResult SettingsFile::NotOverwritten(const FileReadResult& read) const {
+SaveResult SettingsFile::NotOverwritten(const std::string& readPath, const FileReadResult& read) {
     return {false, texts::NotOverwrittenMessage(
-                       path_, texts::FileErrorReason(read.errorKind, read.error))};
+                       readPath, texts::FileErrorReason(read.errorKind, read.error))};
 }
 
 LoadedSettings SettingsFile::Load(double halfScreenWidthPx) {
     FileReadResult read = ReadFile();
-    if (read.status == FileReadResult::Status::Failed) unreadableAtLoad_ = read;
+    if (read.status == FileReadResult::Status::Failed) {
+        unreadableAtLoad_ = read;
+        unreadablePath_ = readFrom_;
+    }
     return ReadSettings(Parse(std::move(read)).document, halfScreenWidthPx);
 }
 
 std::optional<std::string> SettingsFile::ProblemForSaving() {
-    if (unreadableAtLoad_) return NotOverwritten(*unreadableAtLoad_).message;
+    if (unreadableAtLoad_) return NotOverwritten(unreadablePath_, *unreadableAtLoad_).message;
     const FileWriteResult writable = store_.CheckWritable(path_);
     if (writable.ok) return std::nullopt;
     return texts::NotWritableMessage(path_,
@@ -44,10 +56,10 @@ std::optional<std::string> SettingsFile::ProblemForSaving() {
 }
 
 SaveResult SettingsFile::Save(const Settings& settings, const std::vector<StoredItem>& items) {
-    if (unreadableAtLoad_) return NotOverwritten(*unreadableAtLoad_);
+    if (unreadableAtLoad_) return NotOverwritten(unreadablePath_, *unreadableAtLoad_);
     FileReadResult current = ReadFile();
     if (current.status == FileReadResult::Status::Failed) {
-        SaveResult refused = NotOverwritten(current);
+        SaveResult refused = NotOverwritten(readFrom_, current);
         refused.retryable = true;  // readable at start-up: a right taken away since
         return refused;
     }

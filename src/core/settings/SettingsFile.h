@@ -25,7 +25,10 @@ class SettingsFile {
   public:
     static constexpr std::size_t kMaxFileBytes = 256u << 20;
 
-    SettingsFile(std::string path, IFileStore& store, ILegacyCodec& codec);
+    // startFrom: a file read instead of `path` while that does not exist (empty: none); the
+    // save always goes to `path`.
+    SettingsFile(std::string path, IFileStore& store, ILegacyCodec& codec,
+                 std::string startFrom = {});
 
     const std::string& path() const { return path_; }
 
@@ -46,14 +49,18 @@ class SettingsFile {
         IniDocument document;
         TextForm form;
     };
+    // The file as it is now, or the starting file while there is none; sets readFrom_.
     FileReadResult ReadFile();
     ParsedFile Parse(FileReadResult read);
-    SaveResult NotOverwritten(const FileReadResult& read) const;
+    static SaveResult NotOverwritten(const std::string& readPath, const FileReadResult& read);
 
     std::string path_;
     IFileStore& store_;
     ILegacyCodec& codec_;
+    std::string startFrom_;
+    std::string readFrom_;  // the file the last ReadFile read (or tried to)
     std::optional<FileReadResult> unreadableAtLoad_;
+    std::string unreadablePath_;
 };
 
 }  // namespace velmora
