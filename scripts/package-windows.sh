@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes dist/Velmora-<version>-win64.zip: Velmora.exe (cross-built, statically linked, Windows'
-# own DLLs only) and its Windows read-me (CRLF, UTF-8 with a mark), ready to unzip into a folder
-# the user can write to.
+# own DLLs only), its Windows read-me (CRLF, UTF-8 with a mark) and the licence, ready to unzip
+# into a folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/deps.sh
@@ -19,8 +19,10 @@ done
 stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 cp build-windows/Velmora.exe "data/windows/読んで☆.txt" "$stage/"
+# The licence with Windows' line ends, for Notepad.
+sed 's/$/\r/' LICENSE >"$stage/LICENSE.txt"
 mkdir -p dist
 zip="$PWD/dist/Velmora-$version-win64.zip"
 rm -f "$zip"
-(cd "$stage" && cmake -E tar cf "$zip" --format=zip Velmora.exe "読んで☆.txt")
+(cd "$stage" && cmake -E tar cf "$zip" --format=zip Velmora.exe "読んで☆.txt" LICENSE.txt)
 echo "$zip ($(stat -c %s "$zip") bytes; Velmora.exe $(stat -c %s build-windows/Velmora.exe) bytes; imports: $imports)"
