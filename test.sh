@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: unit, widget (offscreen) and end-to-end (Xvfb); the same
 # suite under AddressSanitizer and UndefinedBehaviorSanitizer; a short run of every fuzzer over
-# its corpus; and the core with the Windows platform layer, cross-built and run under Wine.
+# its corpus; the Debian package, built and checked (its end-to-end test installs and runs it);
+# and the core with the Windows platform layer, cross-built and run under Wine.
 set -euo pipefail
 cd "$(dirname "$0")"
 . scripts/deps.sh
@@ -13,6 +14,8 @@ scripts/check-layers.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
 
+echo "== The Debian package: built, then checked by lintian, desktop-file-validate and appstreamcli"
+scripts/package-deb.sh
 echo "== Windows: cross-built, run under Wine"
 scripts/windows-tests.sh
 echo "== Fuzzers: corpus replay and a short run each"
