@@ -64,10 +64,11 @@ add_separator_and_exit
 grep -qx 'ItemName1=--------------------' "$ro_settings" || { cat "$WORK/ro.log"; fail "the writable file in a read-only folder was not saved"; }
 ok "a writable file in a read-only folder is saved in place"
 
-# Neither the file nor the folder writable: the user is told at start-up, not at the end.
+# Neither the file nor the folder writable, nor the user's configuration folder: the user is
+# told at start-up, not at the end.
 chown 0 "$ro_settings" 2>/dev/null || true
 chmod 644 "$ro_settings"
-( cd "$ro" && exec "${RUNNER[@]}" ./Velmora >"$WORK/ro2.log" 2>&1 ) &
+( cd "$ro" && exec "${RUNNER[@]}" env XDG_CONFIG_HOME="$ro/config" ./Velmora >"$WORK/ro2.log" 2>&1 ) &
 APP_PID=$!
 wait_ready
 wait_for 10 "the start-up warning" visible_window "処理中断"
@@ -82,12 +83,27 @@ click_panel 130 32 # "空白(&S)"
 click_panel 42 12  # "終了(&E)"
 wait_for 10 "the offer to try again" visible_window "処理中断"
 kill -0 "$APP_PID" || fail "the program ended without offering to save again"
+# A held key (or one whose release was lost) answers once; its repeats answer nothing.
+reports() { grep -c '^Velmora: ' "$WORK/ro2.log"; }
+before=$(reports)
+xdotool keydown Return
+wait_for 5 "the retry to fail once more" test "$(reports)" -gt "$before"
+assert_window_stays() {
+    local end=$(($(date +%s%N) + $1 * 1000000))
+    while [ "$(date +%s%N)" -lt "$end" ]; do
+        [ "$(reports)" -eq $((before + 1)) ] || { cat "$WORK/ro2.log"; fail "the held key answered the box again and again"; }
+        sleep 0.05
+    done
+}
+assert_window_stays 1500
+xdotool keyup Return
+visible_window "処理中断" >/dev/null || fail "the offer to try again went away"
 chmod 777 "$ro"
 xdotool key Return
 wait_exit
 grep -qx 'ItemName1=--------------------' "$ro_settings" || fail "the retried save did not save the edit"
 chmod 755 "$ro"
-ok "a failed save at the end is offered again, and the retry saves the edit"
+ok "a failed save at the end is offered again, a held key answers it once, and the retry saves the edit"
 
 # A second start on the same settings file ends and leaves the first one's edits alone.
 start_with_one_item

@@ -1,5 +1,6 @@
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "qt/ItemListWidget.h"
 #include "qt/PanelWindow.h"
 #include "qt/QtDialogHost.h"
+#include "qt/QtMessageBox.h"
 #include "qt/SelectAllLineEdit.h"
 #include "qt/SettingsDialog.h"
 
@@ -31,7 +33,7 @@ struct Panel {
     PanelLogic logic{settings,
                      {form, form.listControl(), screen, form},
                      {messages, shell, dialogs},
-                     {PathStyle::Posix, "/opt/velmora/", "Qt " QT_VERSION_STR}};
+                     {PathStyle::Posix, "/opt/velmora/読んで☆.txt", "Qt " QT_VERSION_STR}};
     std::vector<std::string>& shown = messages.shown;
 
     Panel() {
@@ -273,6 +275,45 @@ class DialogsTest : public QObject {
         WhenModalOpens<AboutDialog>([&](AboutDialog* d) { QTest::keyClick(d, Qt::Key_Escape); });
         QTest::mouseClick(p.form.aboutButton(), Qt::LeftButton);
         QVERIFY(p.form.timer()->isActive());
+    }
+
+    // A key held down (or whose release never came) repeats: the repeats must not answer the
+    // box, nor the box shown again after a retry that failed once more. The X server repeats a
+    // key as a release and a press of the same moment; the toolkit may flag repeats itself.
+    void messageBoxesAnswerOnlyAFreshKeyPress() {
+        QtMessageBox messages;
+        bool stayedOpen = false;
+        const auto send = [](QWidget* target, QEvent::Type type, Qt::Key key, ulong time,
+                             bool flagged) {
+            QKeyEvent event(type, key, Qt::NoModifier, QString(), flagged);
+            event.setTimestamp(time);
+            QApplication::sendEvent(target, &event);
+        };
+        // Repeats of a held key, then as long as a button's click takes to land, then the key's
+        // release and a fresh press.
+        const auto holdThen = [&](Qt::Key held, bool flagged, Qt::Key fresh) {
+            WhenModalOpens<QMessageBox>(
+                [&stayedOpen, &send, held, flagged, fresh](QMessageBox* box) {
+                    QWidget* target = box->focusWidget() != nullptr ? box->focusWidget() : box;
+                    for (ulong time = 100; time < 400; time += 100) {
+                        if (!flagged) send(target, QEvent::KeyRelease, held, time, false);
+                        send(target, QEvent::KeyPress, held, time, flagged);
+                    }
+                    QTest::qWait(300);
+                    stayedOpen = box->isVisible();
+                    send(target, QEvent::KeyRelease, held, 900, false);
+                    if (stayedOpen) QTest::keyClick(target, fresh);
+                });
+        };
+        holdThen(Qt::Key_Return, false, Qt::Key_Escape);
+        QVERIFY(!messages.AskRetry("保存できませんでした。"));
+        QVERIFY(stayedOpen);
+        holdThen(Qt::Key_Escape, true, Qt::Key_Return);
+        QVERIFY(messages.AskRetry("保存できませんでした。"));
+        QVERIFY(stayedOpen);
+        holdThen(Qt::Key_Return, false, Qt::Key_Return);
+        messages.Warn("設定ファイルに書き込めません。");
+        QVERIFY(stayedOpen);
     }
 };
 

@@ -17,6 +17,7 @@
 #include "win32/AboutDialog.h"
 #include "win32/ItemDialog.h"
 #include "win32/SettingsDialog.h"
+#include "win32/Win32MessageBox.h"
 #include "win32/Win32Window.h"
 
 using namespace velmora;
@@ -326,6 +327,29 @@ TEST(Win32Dialogs, AboutShowsTheVersionAndOpensTheReadmeBesideTheExecutable) {
     ASSERT_EQ(p.shell.calls.size(), 1u);
     EXPECT_EQ(p.shell.calls[0].file, "C:\\Tools\\読んで☆.txt");
     EXPECT_TRUE(p.window.Enabled());
+}
+
+// A key held down (or whose release never came) repeats, flagged as already down: the repeats
+// must not answer the box, nor the box shown again after a retry that failed once more.
+TEST(Win32MessageBox, OnlyAFreshKeyPressAnswers) {
+    static UINT fresh;
+    const auto holdEnterThen = [](UINT key) {
+        fresh = key;
+        ::SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR id, DWORD) {
+            HWND box = ::FindWindowW(L"#32770", platform::Widen(texts::kMessageTitle).c_str());
+            if (box == nullptr) return;
+            ::KillTimer(nullptr, id);
+            HWND target = ::GetFocus() != nullptr ? ::GetFocus() : box;
+            constexpr LPARAM kRepeat = 1 | (LPARAM(1) << 30);
+            for (int i = 0; i < 3; ++i) ::PostMessageW(target, WM_KEYDOWN, VK_RETURN, kRepeat);
+            ::PostMessageW(target, WM_KEYDOWN, fresh, 1);
+        });
+    };
+    win32::Win32MessageBox messages;
+    holdEnterThen(VK_ESCAPE);
+    EXPECT_FALSE(messages.AskRetry("保存できませんでした。"));
+    holdEnterThen(VK_RETURN);
+    EXPECT_TRUE(messages.AskRetry("保存できませんでした。"));
 }
 
 TEST(Win32Panel, ClosingFromOutsideAndTheEndOfTheSessionUnloadOnce) {
