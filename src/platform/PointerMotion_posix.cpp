@@ -51,7 +51,8 @@ void PointerMotion::Watch(bool on) {
     struct {
         xcb_input_event_mask_t head;
         std::uint32_t bits;
-    } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, on ? XCB_INPUT_XI_EVENT_MASK_RAW_MOTION : 0u};
+    } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1},
+           on ? std::uint32_t{XCB_INPUT_XI_EVENT_MASK_RAW_MOTION} : 0u};
     std::free(xcb_request_check(
         impl_->connection,
         xcb_input_xi_select_events_checked(impl_->connection, impl_->root, 1, &mask.head)));
