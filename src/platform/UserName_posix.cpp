@@ -19,17 +19,22 @@ std::optional<std::string> Environment(const char* name) {
     return std::string(value);
 }
 
-// $HOME, or the account's home folder where it is unset.
-std::string HomeFolder() {
-    if (const auto home = Environment("HOME"); home && !home->empty()) return *home;
+// A field of the effective user's account record, or nothing.
+std::optional<std::string> AccountField(char* passwd::*field) {
     std::vector<char> buffer(16384);
     passwd pw{};
     passwd* result = nullptr;
     if (getpwuid_r(geteuid(), &pw, buffer.data(), buffer.size(), &result) == 0 &&
-        result != nullptr && result->pw_dir != nullptr) {
-        return result->pw_dir;
+        result != nullptr && result->*field != nullptr) {
+        return std::string(result->*field);
     }
-    return {};
+    return std::nullopt;
+}
+
+// $HOME, or the account's home folder where it is unset.
+std::string HomeFolder() {
+    if (const auto home = Environment("HOME"); home && !home->empty()) return *home;
+    return AccountField(&passwd::pw_dir).value_or(std::string());
 }
 
 }  // namespace
@@ -40,13 +45,7 @@ std::string UserSettingsFolder() {
 
 std::string LoginName() {
     // The effective user's account first, then the login record of the terminal.
-    std::vector<char> buffer(16384);
-    passwd pw{};
-    passwd* result = nullptr;
-    if (getpwuid_r(geteuid(), &pw, buffer.data(), buffer.size(), &result) == 0 &&
-        result != nullptr && result->pw_name != nullptr) {
-        return result->pw_name;
-    }
+    if (auto name = AccountField(&passwd::pw_name)) return *name;
     char name[256] = {};
     if (getlogin_r(name, sizeof name) == 0) return name;
     return {};
