@@ -4,11 +4,13 @@
 
 namespace velmora::platform {
 
-// Tells, without polling, that the pointer moved anywhere on the X display: the X server's raw
-// motion events (XInput 2.2), which every pointing device and XTest's fake motion (remote
-// desktops) produce, whatever window is under the pointer and whoever grabbed it. A program
-// warping the pointer (XWarpPointer) produces none. X11 only; in a Wayland session's X server
-// there are none while the pointer is over the session's own windows.
+// Tells, without polling, what the user's input did anywhere on the X display: the X server's raw
+// events (XInput 2.2), whatever window is under the pointer and whoever grabbed it. Motion comes
+// from every pointing device, touches and XTest's fake motion (remote desktops); a program
+// warping the pointer (XWarpPointer) makes none, but such programs (keyboard pointer tools,
+// window managers) warp in answer to a key or button, which is reported. Only that something
+// happened is read, never which key. X11 only; in a Wayland session's X server there are none
+// while the pointer is over the session's own windows.
 class PointerMotion {
   public:
     PointerMotion();
@@ -22,8 +24,12 @@ class PointerMotion {
     // Starts or stops listening. Starting returns once the X server listens, so that a move
     // after the call is reported.
     void Watch(bool on);
-    // Reads what came; true if the pointer moved while listening.
-    bool TakeMotion();
+    struct Activity {
+        bool moved = false;    // motion or a touch
+        bool pressed = false;  // a key or a button
+    };
+    // Reads what came while listening.
+    Activity TakeActivity();
 
   private:
     struct Impl;

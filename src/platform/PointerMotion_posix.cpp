@@ -9,6 +9,13 @@
 
 namespace velmora::platform {
 
+namespace {
+constexpr std::uint32_t kListened =
+    XCB_INPUT_XI_EVENT_MASK_RAW_MOTION | XCB_INPUT_XI_EVENT_MASK_RAW_TOUCH_BEGIN |
+    XCB_INPUT_XI_EVENT_MASK_RAW_TOUCH_UPDATE | XCB_INPUT_XI_EVENT_MASK_RAW_KEY_PRESS |
+    XCB_INPUT_XI_EVENT_MASK_RAW_BUTTON_PRESS;
+}  // namespace
+
 struct PointerMotion::Impl {
     xcb_connection_t* connection = nullptr;  // null without XInput 2.2
     xcb_window_t root = 0;
@@ -51,25 +58,36 @@ void PointerMotion::Watch(bool on) {
     struct {
         xcb_input_event_mask_t head;
         std::uint32_t bits;
-    } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1},
-           on ? std::uint32_t{XCB_INPUT_XI_EVENT_MASK_RAW_MOTION} : 0u};
+    } mask{{XCB_INPUT_DEVICE_ALL_MASTER, 1}, on ? kListened : 0u};
     std::free(xcb_request_check(
         impl_->connection,
         xcb_input_xi_select_events_checked(impl_->connection, impl_->root, 1, &mask.head)));
     if (!on) DropEvents(impl_->connection);
 }
 
-bool PointerMotion::TakeMotion() {
-    if (impl_->connection == nullptr) return false;
-    bool moved = false;
+PointerMotion::Activity PointerMotion::TakeActivity() {
+    Activity activity;
+    if (impl_->connection == nullptr) return activity;
     while (xcb_generic_event_t* event = xcb_poll_for_event(impl_->connection)) {
         const auto* generic = reinterpret_cast<xcb_ge_generic_event_t*>(event);
-        if ((event->response_type & 0x7f) == XCB_GE_GENERIC &&
-            generic->event_type == XCB_INPUT_RAW_MOTION)
-            moved = moved || impl_->watching;
+        if ((event->response_type & 0x7f) == XCB_GE_GENERIC && impl_->watching) {
+            switch (generic->event_type) {
+                case XCB_INPUT_RAW_MOTION:
+                case XCB_INPUT_RAW_TOUCH_BEGIN:
+                case XCB_INPUT_RAW_TOUCH_UPDATE:
+                    activity.moved = true;
+                    break;
+                case XCB_INPUT_RAW_KEY_PRESS:
+                case XCB_INPUT_RAW_BUTTON_PRESS:
+                    activity.pressed = true;
+                    break;
+                default:
+                    break;
+            }
+        }
         std::free(event);
     }
-    return moved;
+    return activity;
 }
 
 }  // namespace velmora::platform

@@ -68,6 +68,11 @@ PanelWindow::PanelWindow(QWidget* parent)
     }
     timer_.setInterval(panel::kTickIntervalMs);
     timer_.start();
+    soonTimer_.setSingleShot(true);
+    soonTimer_.setTimerType(Qt::PreciseTimer);  // a frame's time, not a coarse 5 %
+    connect(&soonTimer_, &QTimer::timeout, this, [this] {
+        if (soon) soon();
+    });
 }
 
 PanelWindow::~PanelWindow() = default;
@@ -193,6 +198,10 @@ void PanelWindow::SetEnabled(bool enabled) {
 void PanelWindow::SetIdle(bool idle) {
     idle_ = idle;
     RunTimer();
+}
+
+void PanelWindow::TickSoon(int ms) {
+    if (!soonTimer_.isActive() || soonTimer_.remainingTime() > ms) soonTimer_.start(ms);
 }
 
 void PanelWindow::RunTimer() {

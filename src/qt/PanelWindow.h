@@ -62,6 +62,7 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     bool Enabled() const override;
     void SetEnabled(bool enabled) override;
     void SetIdle(bool idle) override;
+    void TickSoon(int ms) override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,6 +82,7 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     QPushButton* separatorButton_ = nullptr;
     QPushButton* aboutButton_ = nullptr;
     QTimer timer_;
+    QTimer soonTimer_;  // TickSoon's
     bool enabled_ = true;
     bool idle_ = false;
     std::unique_ptr<QtListControl> listControl_;

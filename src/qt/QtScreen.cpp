@@ -60,27 +60,33 @@ QtScreen::QtScreen() {
                     std::make_unique<QSocketNotifier>(motion_->Descriptor(), QSocketNotifier::Read);
                 QObject::connect(motionNotifier_.get(), &QSocketNotifier::activated,
                                  motionNotifier_.get(), [this] {
-                                     if (motion_->TakeMotion() && edgeEvent) edgeEvent();
+                                     const auto activity = motion_->TakeActivity();
+                                     if (!pointerActivity) return;
+                                     if (activity.moved) pointerActivity(PointerActivity::Moved);
+                                     if (activity.pressed)
+                                         pointerActivity(PointerActivity::Pressed);
                                  });
             }
         }
     }
+    // A change of the screens runs the core's tick even while the hidden panel does not poll:
+    // the strip follows it, and a smaller screen may have moved the pointer into the strip.
+    screenWatch_ = std::make_unique<QObject>();
+    const auto changed = [this] {
+        if (edgeEvent) edgeEvent();
+    };
+    QObject* context = screenWatch_.get();
+    QObject::connect(qApp, &QGuiApplication::primaryScreenChanged, context, changed);
+    QObject::connect(qApp, &QGuiApplication::screenAdded, context, [context, changed](QScreen* s) {
+        QObject::connect(s, &QScreen::geometryChanged, context, changed);
+        changed();
+    });
+    for (QScreen* screen : QGuiApplication::screens())
+        QObject::connect(screen, &QScreen::geometryChanged, context, changed);
     if (xwayland_) {
-        // The pointer onto the strip, and a change of the screens (which the strip follows even
-        // while the hidden panel does not poll), both run the core's tick.
-        const auto changed = [this] {
-            if (edgeEvent) edgeEvent();
-        };
+        // The pointer onto the strip runs the core's tick.
         strip_ = std::make_unique<EdgeStrip>();
         strip_->touched = changed;
-        QObject::connect(qApp, &QGuiApplication::primaryScreenChanged, strip_.get(), changed);
-        QObject::connect(qApp, &QGuiApplication::screenAdded, strip_.get(),
-                         [this, changed](QScreen* s) {
-                             QObject::connect(s, &QScreen::geometryChanged, strip_.get(), changed);
-                             changed();
-                         });
-        for (QScreen* screen : QGuiApplication::screens())
-            QObject::connect(screen, &QScreen::geometryChanged, strip_.get(), changed);
         // A drag from the session's own programs coming onto the strip, say.
         dragMessages_ = std::make_unique<DragMessages>(*pointer_, changed);
     }

@@ -6,6 +6,7 @@
 #include "core/panel/PanelView.h"
 
 class QAbstractNativeEventFilter;
+class QObject;
 class QSocketNotifier;
 
 namespace velmora::platform {
@@ -42,11 +43,12 @@ class QtScreen : public IScreen {
     // On the X11 back end the pointer and the lock are asked for directly; elsewhere the
     // toolkit's pointer is used and the screen counts as unlocked. In a Wayland session's X
     // server transparent windows watch the strip and the bands around the shown panel; on
-    // another X server the pointer's raw motion is listened for while the hidden panel rests.
+    // another X server the user's raw input is listened for while the panel is hidden.
     std::unique_ptr<platform::PointerQuery> pointer_;
     std::unique_ptr<platform::ScreenLock> lock_;
     std::unique_ptr<platform::PointerMotion> motion_;
     std::unique_ptr<QSocketNotifier> motionNotifier_;
+    std::unique_ptr<QObject> screenWatch_;  // the screens' signals, for as long as this lives
     bool xwayland_ = false;
     mutable bool elsewhere_ = false;
     std::unique_ptr<EdgeStrip> strip_;

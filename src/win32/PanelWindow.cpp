@@ -10,7 +10,8 @@ namespace panel = layout::panel;
 
 namespace {
 constexpr UINT_PTR kTimerId = 1;
-}
+constexpr UINT_PTR kSoonTimerId = 2;
+}  // namespace
 
 PanelWindow::PanelWindow() : layout_(ScreenDpi()) {
     const RECT rect{0, 0, layout_.ToPixels(panel::kWidth), layout_.ToPixels(panel::kHeight)};
@@ -125,6 +126,11 @@ LRESULT PanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_TIMER:
             if (wParam == kTimerId && timerEnabled_) Raise(tick);
+            if (wParam == kSoonTimerId) {
+                ::KillTimer(hwnd(), kSoonTimerId);
+                soonDue_.reset();
+                Raise(soon);
+            }
             return 0;
         case WM_PAINT:
             Paint();
@@ -156,6 +162,7 @@ LRESULT PanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             ::KillTimer(hwnd(), kTimerId);
+            ::KillTimer(hwnd(), kSoonTimerId);
             timerEnabled_ = false;
             if (listDrop_) listDrop_->Revoke();
             if (argumentDrop_) argumentDrop_->Revoke();
@@ -273,6 +280,13 @@ void PanelWindow::SetEnabled(bool enabled) {
     } else {
         ::KillTimer(hwnd(), kTimerId);
     }
+}
+
+void PanelWindow::TickSoon(int ms) {
+    const ULONGLONG due = ::GetTickCount64() + static_cast<ULONGLONG>(ms < 0 ? 0 : ms);
+    if (soonDue_ && *soonDue_ <= due) return;  // one due sooner stands
+    soonDue_ = due;
+    ::SetTimer(hwnd(), kSoonTimerId, static_cast<UINT>(ms < 0 ? 0 : ms), nullptr);
 }
 
 }  // namespace velmora::win32

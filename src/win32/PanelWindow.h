@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/panel/PanelView.h"
 #include "core/ui/Layout.h"
@@ -61,6 +62,7 @@ class PanelWindow : public Win32Window, public IPanelView, public ITimer {
     // ITimer
     bool Enabled() const override;
     void SetEnabled(bool enabled) override;
+    void TickSoon(int ms) override;
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -78,6 +80,7 @@ class PanelWindow : public Win32Window, public IPanelView, public ITimer {
     std::unique_ptr<DropTarget> argumentDrop_;
     SubclassHandler argumentRelay_;
     bool timerEnabled_ = false;
+    std::optional<ULONGLONG> soonDue_;  // when TickSoon's call comes
     bool argumentBold_ = false;
     std::string argumentToolTip_;
     double borderX_ = 0;  // the right line's x in twips; the core's layout decides it

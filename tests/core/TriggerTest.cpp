@@ -234,46 +234,96 @@ TEST(Trigger, UnderXwaylandTheStripIsWatchedAndAPointerElsewhereHidesThePanel) {
     EXPECT_EQ(TriggerStripRect(in), PixelRect{});
 }
 
-// Where the screen reports every move of the pointer, the hidden panel's poll rests while the
-// pointer rests outside the strip, and a move wakes it.
-TEST(Trigger, AHiddenPanelRestsWhileThePointerRestsAndAMoveWakesIt) {
+// Where the screen reports the user's input, the hidden panel listens instead of polling: a move
+// is looked at at once and then at most once a frame, a key or button a moment later (a program
+// may warp the pointer in answer) and at the tick for a second.
+TEST(Trigger, AHiddenPanelListensAndLooksAtThePointersPace) {
     velmora::testing::PanelFixture f;
     f.screen.reportsMotion = true;
     f.screen.x = 100;
     f.logic.Tick();
-    EXPECT_FALSE(f.timer.idle) << "seen once: not yet known to rest";
-    f.logic.Tick();
-    EXPECT_TRUE(f.timer.idle);
     EXPECT_TRUE(f.screen.watchingMotion);
-    // Moved while the screen was not yet listening: polled on.
-    f.screen.x = 200;
-    f.logic.Tick();
-    f.screen.xOnceWatched = 300;
-    f.logic.Tick();
-    EXPECT_FALSE(f.timer.idle);
-    EXPECT_FALSE(f.screen.watchingMotion);
-    // A move onto the strip is reported, decided at once and polled while the panel shows.
-    f.logic.Tick();
-    f.logic.Tick();
-    ASSERT_TRUE(f.timer.idle);
+    EXPECT_TRUE(f.timer.idle) << "hidden: nothing to poll";
+    EXPECT_FALSE(f.timer.soonIn);
+
+    // A move onto the strip: shown at once; the next look comes no sooner than a frame.
     f.screen.x = 1915;
-    f.screen.edgeEvent();
+    f.screen.pointerActivity(PointerActivity::Moved);
     EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
-    f.logic.Tick();
-    EXPECT_FALSE(f.timer.idle);
+    EXPECT_EQ(f.timer.soonIn, PointerWatch::kFrameMs);
+    EXPECT_FALSE(f.timer.idle) << "the shown panel polls";
     EXPECT_FALSE(f.screen.watchingMotion);
-    // Resting in the strip over a locked screen: polled, so the panel comes once it is unlocked.
-    f.panel.Hide();
-    f.screen.locked = true;
+    // Hidden again, the pointer moving on within that frame: looked at when the frame is over,
+    // and a frame after that only if it moved again.
+    f.screen.x = 500;
     f.logic.Tick();
+    f.panel.calls.clear();
+    f.screen.pointerActivity(PointerActivity::Moved);  // the frame's first look
+    f.screen.x = 1916;
+    f.screen.pointerActivity(PointerActivity::Moved);
+    EXPECT_TRUE(f.panel.calls.empty());
+    f.timer.FireSoon();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+    f.screen.x = 500;
     f.logic.Tick();
+    f.timer.FireSoon();
+    EXPECT_FALSE(f.timer.soonIn) << "no move in the last frame: no more looks";
+    EXPECT_TRUE(f.timer.idle);
+
+    // A key, then the pointer warped into the strip (no motion of its own): seen a moment after
+    // the key, and at the ticks of the next second.
+    f.panel.calls.clear();
+    f.screen.pointerActivity(PointerActivity::Pressed);
+    EXPECT_EQ(f.timer.soonIn, PointerWatch::kAfterPressMs);
     EXPECT_FALSE(f.timer.idle);
-    // A timer stopped (a dialog open) stops listening too.
-    f.screen.x = 100;
+    f.timer.FireSoon();
+    EXPECT_TRUE(f.panel.calls.empty()) << "nothing moved yet";
+    f.timer.FireSoon();
+    for (int i = 1; i < PointerWatch::kTicksAfterPress; ++i) {
+        f.timer.tick();
+        EXPECT_FALSE(f.timer.idle);
+    }
+    f.screen.x = 1915;
+    f.timer.tick();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+    f.screen.x = 500;
+    f.timer.tick();
+    EXPECT_TRUE(f.timer.idle) << "a second after the key, resting again";
+
+    // Moved while the screen was starting to listen (as the panel hid): looked at at once.
+    f.panel.calls.clear();
+    f.screen.x = 1915;
     f.logic.Tick();
+    f.screen.x = 500;
+    f.screen.xOnceWatched = 1917;
+    f.logic.Tick();
+    EXPECT_EQ(f.timer.soonIn, 0);
+    f.timer.FireSoon();
+    EXPECT_EQ(f.panel.calls,
+              (std::vector<std::string>{"left", "top", "show", "hide", "left", "top", "show"}));
+}
+
+TEST(Trigger, AHiddenPanelPollsOverALockedScreenAndListensToNothingWhileADialogIsOpen) {
+    velmora::testing::PanelFixture f;
+    f.screen.reportsMotion = true;
+    // Resting in the strip over a locked screen: polled, so the panel comes once it is unlocked.
+    f.screen.locked = true;
+    f.screen.x = 1915;
+    f.logic.Tick();
+    EXPECT_TRUE(f.panel.calls.empty());
+    EXPECT_FALSE(f.timer.idle);
+    f.screen.locked = false;
+    f.logic.Tick();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+    // A timer stopped (a dialog open) stops listening too.
+    f.panel.Hide();
+    f.screen.x = 100;
     f.logic.Tick();
     ASSERT_TRUE(f.screen.watchingMotion);
     f.timer.SetEnabled(false);
-    f.screen.edgeEvent();
+    f.screen.pointerActivity(PointerActivity::Moved);
     EXPECT_FALSE(f.screen.watchingMotion);
+    f.timer.SetEnabled(true);
+    f.logic.Tick();
+    EXPECT_TRUE(f.screen.watchingMotion);
 }

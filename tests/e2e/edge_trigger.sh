@@ -30,6 +30,29 @@ INI
     rests "$APP_PID" 5 || fail "the hidden panel keeps waking while the pointer rests"
     summon_panel $strip
     ok "corner $corner: the hidden panel rests while the pointer does and comes at its move"
+    # Flicked into the very corner, straight off onto the middle, and back to the same point.
+    [ "$corner" = 0 ] && tip="$((SCREEN_W - 1)) 0" || tip="0 $((SCREEN_H - 1))"
+    for try in 1 2; do
+        move_to 640 400
+        wait_for 5 "the panel to hide after the jump off it" panel_hidden
+        glide_to $tip 4
+        wait_for 2 "the panel at flick $try into the corner" panel_visible
+    done
+    # A long glide along the middle and onto the edge, as a hand sweeps the mouse.
+    move_to 640 400
+    wait_for 5 "the panel to hide" panel_hidden
+    [ "$corner" = 0 ] && glide_to $((SCREEN_W - 2)) 500 40 || glide_to 1 500 40
+    wait_for 2 "the panel at the end of a glide" panel_visible
+    ok "corner $corner: flicks into the corner (twice to the same point) and a glide bring the panel"
+    # The pointer warped into the strip after a key, as keyboard pointer tools do, and away.
+    move_to 640 400
+    wait_for 5 "the panel to hide" panel_hidden
+    rests "$APP_PID" 5 || fail "the hidden panel keeps waking after the glide"
+    warp_after_key $strip
+    wait_for 2 "the panel after a warp into the strip" panel_visible
+    warp_after_key 640 400
+    wait_for 5 "the panel to hide after a warp off it" panel_hidden
+    ok "corner $corner: a warp after a key brings the panel and takes it away"
     stop_app TERM
 done
 

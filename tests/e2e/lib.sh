@@ -166,6 +166,22 @@ assert_stays_visible() {
 # pointer does and wakes on the X server's raw motion, which xdotool's warp does not make.
 move_to() { xte -x "$DISPLAY" "mousemove $1 $2"; }
 
+# glide_to X Y [STEPS]: the pointer moved there as a hand moves a mouse, in steps of 8 ms from
+# where it is (a flick with few steps, a glide with many).
+glide_to() {
+    local steps=${3:-12} x0 y0 i commands=()
+    eval "$(xdotool getmouselocation --shell)"
+    x0=$X y0=$Y
+    for i in $(seq 1 "$steps"); do
+        commands+=("mousemove $((x0 + ($1 - x0) * i / steps)) $((y0 + ($2 - y0) * i / steps))" "usleep 8000")
+    done
+    xte -x "$DISPLAY" "${commands[@]}"
+}
+
+# warp_after_key X Y: what a keyboard pointer tool (keynav) does: a key, and the pointer warped
+# (no motion of a device) in answer.
+warp_after_key() { xdotool key shift mousemove "$1" "$2"; }
+
 # rests PID SECONDS: within the deadline, the process makes no wake-up for a whole second.
 rests() { poll_until "$2" still_for_a_second "$1"; }
 still_for_a_second() {

@@ -119,6 +119,15 @@ struct FakeTimer : ITimer {
     }
     bool idle = false;
     void SetIdle(bool i) override { idle = i; }
+    std::optional<int> soonIn;  // a TickSoon on its way, due in this many milliseconds
+    void TickSoon(int ms) override {
+        if (!soonIn || *soonIn > ms) soonIn = ms;
+    }
+    // Time passes until TickSoon's call.
+    void FireSoon() {
+        soonIn.reset();
+        if (soon) soon();
+    }
 };
 
 struct FakeMessages : IMessageBox {

@@ -11,7 +11,11 @@ namespace velmora {
 
 PanelLogic::PanelLogic(Settings& settings, PanelViews views, PanelServices services,
                        PanelContext context)
-    : settings_(settings), v_(views), s_(services), context_(std::move(context)) {
+    : settings_(settings),
+      v_(views),
+      s_(services),
+      context_(std::move(context)),
+      pointer_(views.screen, views.tickTimer) {
     BindEvents();
 }
 
@@ -20,6 +24,9 @@ PanelLogic::~PanelLogic() {
     v_.panel.events = {};
     v_.itemList.events = {};
     v_.tickTimer.tick = {};
+    v_.tickTimer.soon = {};
+    v_.screen.edgeEvent = {};
+    v_.screen.pointerActivity = {};
 }
 
 template <typename... Args>
@@ -50,8 +57,23 @@ void PanelLogic::BindEvents() {
     panel.argumentDrop = Guarded(&PanelLogic::HandleArgumentDrop);
     panel.argumentDoubleClick = Guarded(&PanelLogic::OnArgumentDoubleClick);
     panel.closed = Guarded(&PanelLogic::OnClosed);
-    v_.tickTimer.tick = Guarded(&PanelLogic::Tick);
+    v_.tickTimer.tick = Guarded(&PanelLogic::OnTimerTick);
+    v_.tickTimer.soon = Guarded(&PanelLogic::OnSoonTick);
     v_.screen.edgeEvent = Guarded(&PanelLogic::Tick);
+    v_.screen.pointerActivity = Guarded(&PanelLogic::OnPointerActivity);
+}
+
+void PanelLogic::OnPointerActivity(PointerActivity activity) {
+    if (pointer_.OnActivity(activity)) Tick();
+}
+
+void PanelLogic::OnTimerTick() {
+    pointer_.CountTick();
+    Tick();
+}
+
+void PanelLogic::OnSoonTick() {
+    if (pointer_.OnSoon()) Tick();
 }
 
 void PanelLogic::HandleDrop(const DropData& data) { OnListDrop(ReadDroppedContent(data)); }
@@ -96,14 +118,12 @@ void PanelLogic::RefreshArgumentLabel() {
 
 void PanelLogic::Tick() {
     if (!v_.tickTimer.Enabled()) {
-        v_.screen.WatchMotion(false);
+        pointer_.Stop();
         return;
     }
+    // Gather: the screen, the panel, the settings and the pointer.
     TriggerInputs in;
     in.timerEnabled = true;
-    const auto [x, y] = v_.screen.CursorPos();
-    in.cursorX = x;
-    in.cursorY = y;
     in.screenLeft = CheckedInt32(v_.screen.LeftTwips() / v_.screen.TwipsPerPixelX());
     in.screenTop = CheckedInt32(v_.screen.TopTwips() / v_.screen.TwipsPerPixelY());
     in.screenWidth = v_.screen.WidthTwips();
@@ -113,21 +133,16 @@ void PanelLogic::Tick() {
     ReadPanel(in);
     in.windowPosition = settings_.WindowPosition;
     in.capturePixel = settings_.CapturePixel;
-    // While the panel shows, "elsewhere" counts at the second look: as the pointer crosses from
-    // one window of ours onto another, the window system may for a moment know it over none.
-    const bool elsewhere = v_.screen.PointerElsewhere();
-    const bool confirmed = elsewhere && (elsewhereBefore_ || !in.panelVisible);
-    elsewhereBefore_ = elsewhere;
-    // A pointer gone elsewhere leaves its coordinates behind, and a window of ours that appears
-    // or disappears there makes the window system believe the pointer came back onto it: still
-    // elsewhere until the pointer is seen at another point.
-    in.pointerElsewhere = confirmed || stalePointer_ == std::pair{x, y};
-    stalePointer_ = in.pointerElsewhere ? std::optional{std::pair{x, y}} : std::nullopt;
+    const PointerWatch::Reading pointer = pointer_.Read(in.panelVisible);
+    in.cursorX = pointer.x;
+    in.cursorY = pointer.y;
+    in.pointerElsewhere = pointer.elsewhere;
+    // Decide. Nothing of ours over a locked screen: asked only when about to show, since finding
+    // out may take a few round trips to the window system.
     TriggerAction action = DecideTriggerAction(in);
-    // Nothing of ours over a locked screen. Asked only when about to show: finding out may
-    // take a few round trips to the window system.
     if (action == TriggerAction::PlaceAndShow && v_.screen.Locked())
         action = TriggerAction::Nothing;
+    // Apply.
     switch (action) {
         case TriggerAction::PlaceAndShow:
             ChangeWindowPosition();
@@ -139,22 +154,11 @@ void PanelLogic::Tick() {
         case TriggerAction::Nothing:
             break;
     }
-    // The watched places follow the panel as it now is. A hidden panel costs nothing while
-    // nothing can change: where the strip reports the pointer by itself, until it does; where
-    // the screen reports every move, while the pointer rests outside the strip where the last
-    // tick saw it (then checked once more: it may have moved before the screen listened).
+    // The watched places and what brings the next look follow the panel as it now is.
     ReadPanel(in);
     const PixelRect strip = TriggerStripRect(in);
     v_.screen.WatchEdge(strip, PanelSurroundings(in));
-    bool rest = !in.panelVisible && v_.screen.ReportsMotion() && lastPointer_ == std::pair{x, y} &&
-                !strip.Contains(x, y);
-    lastPointer_ = std::pair{x, y};
-    v_.screen.WatchMotion(rest);
-    if (rest && v_.screen.CursorPos() != std::pair{x, y}) {
-        v_.screen.WatchMotion(false);
-        rest = false;
-    }
-    v_.tickTimer.SetIdle(!in.panelVisible && (v_.screen.ReportsEdge() || rest));
+    pointer_.AfterTick(in.panelVisible, strip, pointer);
 }
 
 void PanelLogic::ReadPanel(TriggerInputs& in) const {

@@ -12,6 +12,7 @@
 #include "core/launch/PathRules.h"
 #include "core/panel/ListControl.h"
 #include "core/panel/PanelView.h"
+#include "core/panel/PointerWatch.h"
 #include "core/panel/Trigger.h"
 #include "core/ports/MessageBox.h"
 #include "core/ports/Shell.h"
@@ -59,8 +60,12 @@ class PanelLogic {
     void ChangeWindowWidth();
     void RefreshArgumentLabel();
 
-    // One edge-trigger tick.
+    // One edge-trigger tick: gather the inputs, decide, apply.
     void Tick();
+    // The screen reported the user's input, or the timer's TickSoon came (PointerWatch.h).
+    void OnPointerActivity(PointerActivity activity);
+    void OnSoonTick();
+    void OnTimerTick();
 
     // Items read from the settings file are appended as they were stored.
     void AppendItem(const std::string& label, const std::string& target);
@@ -128,11 +133,7 @@ class PanelLogic {
     std::int32_t baseListWidth_ = 0;
     bool hasOneShotArgs_ = false;
     std::string oneShotArgs_;
-    // Where the pointer was left when it went elsewhere (see Tick).
-    std::optional<std::pair<int, int>> stalePointer_;
-    bool elsewhereBefore_ = false;  // the last tick saw the pointer elsewhere
-    // Where the last tick saw the pointer.
-    std::optional<std::pair<int, int>> lastPointer_;
+    PointerWatch pointer_;
     bool unloaded_ = false;
 };
 

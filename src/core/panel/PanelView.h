@@ -53,6 +53,12 @@ class IPanelView {
 };
 
 // The primary screen's place and size and the pointer, read afresh whenever asked.
+// What the screen reports of the user's input while the hidden panel listens (WatchMotion).
+enum class PointerActivity {
+    Moved,    // a pointing device, a touch, a remote desktop moved the pointer
+    Pressed,  // a key or button: a program may warp the pointer in answer
+};
+
 class IScreen {
   public:
     virtual ~IScreen() = default;
@@ -78,14 +84,14 @@ class IScreen {
     // The watched places tell when the pointer comes onto them (edgeEvent): a hidden panel then
     // needs no polling.
     virtual bool ReportsEdge() const { return false; }
-    // Where ReportsMotion, edgeEvent also comes when the pointer moves while WatchMotion(true):
-    // a hidden panel then needs no polling while the pointer rests. WatchMotion(true) returns
-    // once a move would be reported.
+    // Where ReportsMotion, pointerActivity comes while WatchMotion(true): a hidden panel then
+    // needs no polling (core/panel/PointerWatch.h). WatchMotion(true) returns once a move would
+    // be reported.
     virtual bool ReportsMotion() const { return false; }
     virtual void WatchMotion(bool on) { (void)on; }
+    std::function<void(PointerActivity)> pointerActivity;
 
-    // The pointer came onto a watched place or moved there (or moved at all, see WatchMotion),
-    // or the screens changed.
+    // The pointer came onto a watched place or moved there, or the screens changed.
     std::function<void()> edgeEvent;
     // The screen is locked or the screen saver is on: nothing of the program may show.
     virtual bool Locked() const = 0;
@@ -100,8 +106,12 @@ class ITimer {
     // An enabled timer that has nothing to poll for a while skips its ticks (it stays Enabled);
     // SetEnabled(true) ends that.
     virtual void SetIdle(bool idle) { (void)idle; }
+    // One call of soon after ms milliseconds, idle or not; one due sooner stands, a later one is
+    // brought forward.
+    virtual void TickSoon(int ms) = 0;
 
     std::function<void()> tick;
+    std::function<void()> soon;
 };
 
 }  // namespace velmora

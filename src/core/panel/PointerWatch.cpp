@@ -1,0 +1,89 @@
+#include "core/panel/PointerWatch.h"
+
+namespace velmora {
+
+PointerWatch::Reading PointerWatch::Read(bool panelVisible) {
+    const auto [x, y] = screen_.CursorPos();
+    // While the panel shows, "elsewhere" counts at the second look: as the pointer crosses from
+    // one window of ours onto another, the window system may for a moment know it over none.
+    const bool elsewhere = screen_.PointerElsewhere();
+    const bool confirmed = elsewhere && (elsewhereBefore_ || !panelVisible);
+    elsewhereBefore_ = elsewhere;
+    // Still elsewhere until the pointer is seen at another point.
+    const bool believedElsewhere = confirmed || stale_ == std::pair{x, y};
+    stale_ = believedElsewhere ? std::optional{std::pair{x, y}} : std::nullopt;
+    return {x, y, believedElsewhere};
+}
+
+void PointerWatch::AfterTick(bool panelVisible, const PixelRect& strip, const Reading& seen) {
+    if (panelVisible || !screen_.ReportsMotion()) {
+        // The shown panel polls; a hidden one where the strip reports the pointer by itself does
+        // not.
+        if (listening_) screen_.WatchMotion(false);
+        listening_ = false;
+        ticksAfterPress_ = 0;
+        timer_.SetIdle(!panelVisible && screen_.ReportsEdge());
+        return;
+    }
+    if (!listening_) {
+        screen_.WatchMotion(true);  // returns once a move would be reported
+        listening_ = true;
+        // It may have moved before the screen listened.
+        if (screen_.CursorPos() != std::pair{seen.x, seen.y}) LookSoon(0);
+    }
+    // A pointer resting in the strip is looked at on: the screen may be locked, and unlocked
+    // without the pointer moving.
+    timer_.SetIdle(ticksAfterPress_ == 0 && !strip.Contains(seen.x, seen.y));
+}
+
+void PointerWatch::CountTick() {
+    if (ticksAfterPress_ > 0) --ticksAfterPress_;
+}
+
+void PointerWatch::Stop() {
+    if (listening_) screen_.WatchMotion(false);
+    listening_ = false;
+    ticksAfterPress_ = 0;
+    lookAtSoon_ = false;
+}
+
+bool PointerWatch::OnActivity(PointerActivity activity) {
+    if (!timer_.Enabled()) {
+        Stop();
+        return false;
+    }
+    switch (activity) {
+        case PointerActivity::Moved:
+            if (soonPending_) {  // looked at within this frame already
+                lookAtSoon_ = true;
+                return false;
+            }
+            LookSoon(kFrameMs);
+            lookAtSoon_ = false;
+            return true;
+        case PointerActivity::Pressed:
+            ticksAfterPress_ = kTicksAfterPress;
+            timer_.SetIdle(false);
+            lookAtSoon_ = true;
+            if (!soonPending_) LookSoon(kAfterPressMs);
+            return false;
+    }
+    return false;
+}
+
+bool PointerWatch::OnSoon() {
+    soonPending_ = false;
+    if (!lookAtSoon_ || !timer_.Enabled()) return false;
+    // The pointer moved within the last frame: one more look now, and the next a frame later.
+    lookAtSoon_ = false;
+    LookSoon(kFrameMs);
+    return true;
+}
+
+void PointerWatch::LookSoon(int ms) {
+    if (ms == 0) lookAtSoon_ = true;
+    soonPending_ = true;
+    timer_.TickSoon(ms);
+}
+
+}  // namespace velmora

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <optional>
+#include <utility>
+
+#include "core/panel/PanelView.h"
+#include "core/ui/Twips.h"
+
+namespace velmora {
+
+// Everything the panel's tick knows of the pointer besides the decision itself: where it is and
+// whether that is believed, whether the hidden panel may rest, and what brings the next look.
+//
+// Where the screen reports the pointer's activity (raw input on X11), the hidden panel does not
+// poll at all: a move brings a look at once and then at most one a frame while the pointer keeps
+// moving; a key or button press (what keyboard pointer tools and window managers warp the pointer
+// on, which makes no motion of its own) brings a look a moment later and the tick for a second.
+// (The screens changing, which may move the pointer into the strip, runs the tick itself.)
+class PointerWatch {
+  public:
+    // A frame: the shortest time between two looks while the pointer moves.
+    static constexpr int kFrameMs = 16;
+    // After a key or button press: the first look (a warp it causes comes within a few
+    // milliseconds), then the tick for this many ticks.
+    static constexpr int kAfterPressMs = 20;
+    static constexpr int kTicksAfterPress = 4;
+
+    PointerWatch(IScreen& screen, ITimer& timer) : screen_(screen), timer_(timer) {}
+
+    struct Reading {
+        int x = 0;
+        int y = 0;
+        // Over a window the window system cannot place it on, and so not over the panel.
+        bool elsewhere = false;
+    };
+    // The pointer as this tick sees it.
+    Reading Read(bool panelVisible);
+    // After the tick: what to listen for and whether the timer may rest, for the panel as it now
+    // is, its trigger strip and the pointer where this tick read it.
+    void AfterTick(bool panelVisible, const PixelRect& strip, const Reading& seen);
+    // The timer ticked (before that tick's look).
+    void CountTick();
+    // The timer is off (a dialog is open): nothing is listened for.
+    void Stop();
+
+    // The screen reported activity; true when the tick should look now.
+    bool OnActivity(PointerActivity activity);
+    // The timer's TickSoon came; true when the tick should look now.
+    bool OnSoon();
+
+  private:
+    void LookSoon(int ms);
+
+    IScreen& screen_;
+    ITimer& timer_;
+    // A pointer gone elsewhere leaves its coordinates behind; a window of ours that appears or
+    // disappears there makes the window system believe the pointer came back onto it.
+    std::optional<std::pair<int, int>> stale_;
+    bool elsewhereBefore_ = false;  // the last look saw the pointer elsewhere
+    bool listening_ = false;
+    bool soonPending_ = false;  // a TickSoon is on its way
+    bool lookAtSoon_ = false;   // and it brings a look
+    int ticksAfterPress_ = 0;
+};
+
+}  // namespace velmora
