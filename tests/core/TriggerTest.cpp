@@ -270,15 +270,27 @@ TEST(Trigger, AHiddenPanelListensAndLooksAtThePointersPace) {
     EXPECT_FALSE(f.timer.soonIn) << "no move in the last frame: no more looks";
     EXPECT_TRUE(f.timer.idle);
 
-    // A key, then the pointer warped into the strip (no motion of its own): seen a moment after
-    // the key, and at the ticks of the next second.
+    // A key, then the pointer warped into the strip (no motion of its own): seen at one of the
+    // looks after the key, or at the ticks of the next second.
     f.panel.calls.clear();
     f.screen.pointerActivity(PointerActivity::Pressed);
     EXPECT_EQ(f.timer.soonIn, PointerWatch::kAfterPressMs);
     EXPECT_FALSE(f.timer.idle);
     f.timer.FireSoon();
     EXPECT_TRUE(f.panel.calls.empty()) << "nothing moved yet";
+    EXPECT_EQ(f.timer.soonIn, PointerWatch::kAfterPressMs);
+    f.screen.x = 1915;
     f.timer.FireSoon();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+    f.screen.x = 500;
+    f.logic.Tick();
+    for (int i = 2; i < PointerWatch::kLooksAfterPress; ++i) f.timer.FireSoon();
+    EXPECT_FALSE(f.timer.soonIn) << "the looks after a key are over";
+    // Another key, and a warp later in that second: seen at a tick.
+    f.panel.calls.clear();
+    f.screen.pointerActivity(PointerActivity::Pressed);
+    for (int i = 0; i < PointerWatch::kLooksAfterPress; ++i) f.timer.FireSoon();
+    EXPECT_TRUE(f.panel.calls.empty());
     for (int i = 1; i < PointerWatch::kTicksAfterPress; ++i) {
         f.timer.tick();
         EXPECT_FALSE(f.timer.idle);

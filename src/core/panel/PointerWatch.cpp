@@ -43,6 +43,7 @@ void PointerWatch::CountTick() {
 void PointerWatch::Stop() {
     if (listening_) screen_.WatchMotion(false);
     listening_ = false;
+    looksAfterPress_ = 0;
     ticksAfterPress_ = 0;
     lookAtSoon_ = false;
 }
@@ -62,9 +63,9 @@ bool PointerWatch::OnActivity(PointerActivity activity) {
             lookAtSoon_ = false;
             return true;
         case PointerActivity::Pressed:
+            looksAfterPress_ = kLooksAfterPress;
             ticksAfterPress_ = kTicksAfterPress;
             timer_.SetIdle(false);
-            lookAtSoon_ = true;
             if (!soonPending_) LookSoon(kAfterPressMs);
             return false;
     }
@@ -73,7 +74,14 @@ bool PointerWatch::OnActivity(PointerActivity activity) {
 
 bool PointerWatch::OnSoon() {
     soonPending_ = false;
-    if (!lookAtSoon_ || !timer_.Enabled()) return false;
+    if (!timer_.Enabled()) return false;
+    if (looksAfterPress_ > 0) {
+        --looksAfterPress_;
+        lookAtSoon_ = false;
+        if (looksAfterPress_ > 0) LookSoon(kAfterPressMs);
+        return true;
+    }
+    if (!lookAtSoon_) return false;
     // The pointer moved within the last frame: one more look now, and the next a frame later.
     lookAtSoon_ = false;
     LookSoon(kFrameMs);

@@ -14,15 +14,18 @@ namespace velmora {
 // Where the screen reports the pointer's activity (raw input on X11), the hidden panel does not
 // poll at all: a move brings a look at once and then at most one a frame while the pointer keeps
 // moving; a key or button press (what keyboard pointer tools and window managers warp the pointer
-// on, which makes no motion of its own) brings a look a moment later and the tick for a second.
+// on, which makes no motion of its own) brings a few looks over the next 100 ms and the tick for a
+// second.
 // (The screens changing, which may move the pointer into the strip, runs the tick itself.)
 class PointerWatch {
   public:
     // A frame: the shortest time between two looks while the pointer moves.
     static constexpr int kFrameMs = 16;
-    // After a key or button press: the first look (a warp it causes comes within a few
-    // milliseconds), then the tick for this many ticks.
+    // After a key or button press: this many looks this far apart (a warp in answer comes within
+    // a few milliseconds, or from another program started by the key a little later), then the
+    // tick for this many ticks.
     static constexpr int kAfterPressMs = 20;
+    static constexpr int kLooksAfterPress = 5;
     static constexpr int kTicksAfterPress = 4;
 
     PointerWatch(IScreen& screen, ITimer& timer) : screen_(screen), timer_(timer) {}
@@ -60,6 +63,7 @@ class PointerWatch {
     bool listening_ = false;
     bool soonPending_ = false;  // a TickSoon is on its way
     bool lookAtSoon_ = false;   // and it brings a look
+    int looksAfterPress_ = 0;
     int ticksAfterPress_ = 0;
 };
 
