@@ -30,7 +30,17 @@ velmora_wine_prefix() {
 velmora_wine_dpi() {
     # Programs still running in the prefix (a desktop process) end first, and the server that
     # the change starts is let go, so the next program starts afresh on the display it is given.
-    "$VELMORA_WINESERVER" -k 2>/dev/null || true
-    "$VELMORA_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || true
-    timeout 20 "$VELMORA_WINESERVER" -w 2>/dev/null || "$VELMORA_WINESERVER" -k 2>/dev/null || true
+    # The write is read back from the prefix's registry once the server has saved it: now and
+    # then it did not land (a test at 192 DPI then ran at 96), and is made again.
+    local want try
+    want=$(printf '"LogPixels"=dword:%08x' "$1")
+    for try in 1 2 3 4 5; do
+        "$VELMORA_WINESERVER" -k 2>/dev/null || true
+        "$VELMORA_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1 || true
+        timeout 20 "$VELMORA_WINESERVER" -w 2>/dev/null || "$VELMORA_WINESERVER" -k 2>/dev/null || true
+        awk -v want="$want" '/^\[/ {desk = ($0 ~ /^\[Control Panel\\\\Desktop\]/)} desk && $0 == want {found = 1}
+            END {exit !found}' "$WINEPREFIX/user.reg" && return 0
+    done
+    echo "Wine's DPI could not be set to $1" >&2
+    return 1
 }
