@@ -22,7 +22,7 @@ cleanup() {
         kill "$pid" 2>/dev/null || true
     done
     [ -n "$VELMORA_XVFB_PID" ] && kill "$VELMORA_XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
+    [ -n "${VELMORA_E2E_KEEP:-}" ] && echo "kept: $WORK" >&2 || rm -rf "$WORK"
 }
 trap cleanup EXIT
 

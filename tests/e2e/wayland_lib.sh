@@ -15,6 +15,9 @@ start_wayland_session() {
     # The session's programs run as an ordinary account, in a runtime folder of their own.
     as_ordinary_user
     chmod 755 "$WORK"
+    # Xwayland's sockets go where every X server's do; on a machine that has run none yet the
+    # ordinary account cannot make that folder as it must be (mutter then stops at start).
+    [ -d /tmp/.X11-unix ] || install -d -m 1777 /tmp/.X11-unix
     RT="$WORK/runtime"
     mkdir -m 700 "$RT"
     chown "${RUNNER_NAME}" "$RT" 2>/dev/null || true
