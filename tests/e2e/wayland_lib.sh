@@ -136,3 +136,22 @@ click_at() {
 }
 key() { send key "$1" 1 && send key "$1" 0; }
 KEY_DELETE=111
+
+# pointer_onto X Y: the pointer to X,Y over a window of ours that has just appeared there, as a
+# hand reaches for what it sees. The compositor shows a window a while after the X server maps it,
+# and looks for what is under a pointer only when the pointer moves: a pointer that arrived before
+# the window did is over the native window below until it moves again, as a hand that has arrived
+# does by a pixel or so. Done once the X server, which follows the pointer only over windows of
+# its own, has it where it is.
+pointer_onto() {
+    local x=$1 y=$2
+    pointer_to "$x" "$y"
+    arrived() {
+        local X Y SCREEN WINDOW
+        eval "$(xdotool getmouselocation --shell 2>/dev/null)"
+        [ "${X:-}" = "$PTR_X" ] && [ "${Y:-}" = "$PTR_Y" ] && return 0
+        pointer_to $((x + (PTR_X == x))) "$y"
+        return 1
+    }
+    wait_for 5 "the X server to have the pointer at $x,$y" arrived
+}

@@ -45,8 +45,9 @@ read -r PX PY PW PH < <(geometry_of "$PANEL")
 [ "$PX $PY $PW $PH" = "$((SCREEN_W - 173 * S)) 0 $((173 * S)) $((449 * S))" ] || fail "the panel is at $PX $PY ${PW}x$PH"
 ok "$compositor: the panel appears in its corner when the pointer reaches the edge over a native window"
 
-# Off the panel onto the native window: it goes, though the X server's pointer stays behind.
-pointer_to $((PX + 80)) 200
+# Onto the panel it stays; off it onto the native window it goes, though the X server's pointer
+# stays behind.
+pointer_onto $((PX + 80)) 200
 assert_stays_visible 600
 pointer_to 640 200
 wait_for 5 "the panel to hide over the native window" panel_hidden
@@ -102,7 +103,8 @@ keys_after_click=yes
 [ "$compositor" = kwin ] || [ "$compositor" = sway ] && keys_after_click=no
 pointer_to $((SCREEN_W - 3)) 300
 wait_for 5 "the panel to appear" panel_visible
-click_at $((PX + 40 * S)) $((52 * S)) # "a"
+pointer_onto $((PX + 40 * S)) $((52 * S))
+click_at "$PTR_X" "$PTR_Y" # "a"
 if [ "$keys_after_click" = yes ]; then
     wait_for 5 "the click to give the panel the focus" has_focus "$PANEL"
     key $KEY_DELETE
