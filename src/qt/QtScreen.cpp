@@ -52,21 +52,20 @@ QtScreen::QtScreen() {
         for (const QScreen* screen : QGuiApplication::screens())
             outputs.push_back(screen->name().toStdString());
         xwayland_ = IsXwaylandOutputs(outputs);
-        if (!xwayland_) {
-            auto motion = std::make_unique<platform::PointerMotion>();
-            if (motion->Descriptor() >= 0) {
-                motion_ = std::move(motion);
-                motionNotifier_ =
-                    std::make_unique<QSocketNotifier>(motion_->Descriptor(), QSocketNotifier::Read);
-                QObject::connect(motionNotifier_.get(), &QSocketNotifier::activated,
-                                 motionNotifier_.get(), [this] {
-                                     const auto activity = motion_->TakeActivity();
-                                     if (!pointerActivity) return;
-                                     if (activity.moved) pointerActivity(PointerActivity::Moved);
-                                     if (activity.pressed)
-                                         pointerActivity(PointerActivity::Pressed);
-                                 });
-            }
+        // The input the X server reports; in a Wayland session only what happens over its own
+        // windows, which tells a stale pointer from one truly back on them.
+        auto motion = std::make_unique<platform::PointerMotion>();
+        if (motion->Descriptor() >= 0) {
+            motion_ = std::move(motion);
+            motionNotifier_ =
+                std::make_unique<QSocketNotifier>(motion_->Descriptor(), QSocketNotifier::Read);
+            QObject::connect(motionNotifier_.get(), &QSocketNotifier::activated,
+                             motionNotifier_.get(), [this] {
+                                 const auto activity = motion_->TakeActivity();
+                                 if (!pointerActivity) return;
+                                 if (activity.moved) pointerActivity(PointerActivity::Moved);
+                                 if (activity.pressed) pointerActivity(PointerActivity::Pressed);
+                             });
         }
     }
     // A change of the screens runs the core's tick even while the hidden panel does not poll:

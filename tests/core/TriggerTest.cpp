@@ -234,6 +234,50 @@ TEST(Trigger, UnderXwaylandTheStripIsWatchedAndAPointerElsewhereHidesThePanel) {
     EXPECT_EQ(TriggerStripRect(in), PixelRect{});
 }
 
+// A Wayland session's X server reports input only over its own windows: the pointer brought back
+// to the very point it left from, where the stale point is disbelieved, is believed once the X
+// server reports it moving; the hidden panel listens for that only while it disbelieves a point.
+TEST(Trigger, UnderXwaylandAMoveReportedAtTheStalePointBringsThePanel) {
+    velmora::testing::PanelFixture f;
+    f.screen.reportsEdge = true;
+    f.screen.reportsMotion = true;
+    f.screen.x = 1919;
+    f.logic.Tick();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+    EXPECT_FALSE(f.screen.watchingMotion);
+    // Straight off onto a native window from the corner, and hidden at the second look; the X
+    // server then puts the pointer back on the strip at those coordinates.
+    f.panel.calls.clear();
+    f.screen.elsewhere = true;
+    f.logic.Tick();
+    f.logic.Tick();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"hide"}));
+    f.screen.elsewhere = false;
+    f.screen.edgeEvent();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"hide"})) << "the point it left from";
+    EXPECT_TRUE(f.screen.watchingMotion);
+    EXPECT_TRUE(f.timer.idle) << "listening costs no polling";
+    // Flicked back into the corner: no crossing, no new coordinates, only the move reported.
+    f.screen.pointerActivity(PointerActivity::Moved);
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"hide", "left", "top", "show"}));
+    EXPECT_FALSE(f.screen.watchingMotion) << "nothing disbelieved: nothing to listen for";
+    // Hidden over a native window far from the strip, where no point is held: a move the X
+    // server reports over another program's X window is looked at too, and shows nothing there.
+    f.panel.calls.clear();
+    f.screen.x = 600;
+    f.screen.elsewhere = true;
+    f.logic.Tick();
+    f.logic.Tick();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"hide"}));
+    EXPECT_TRUE(f.screen.watchingMotion);
+    f.screen.elsewhere = false;
+    f.screen.x = 500;
+    f.screen.pointerActivity(PointerActivity::Pressed);
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"hide"}));
+    EXPECT_FALSE(f.screen.watchingMotion);
+    EXPECT_TRUE(f.timer.idle);
+}
+
 // Where the screen reports the user's input, the hidden panel listens instead of polling: a move
 // is looked at at once and then at most once a frame, a key or button a moment later (a program
 // may warp the pointer in answer) and at the tick for a second.

@@ -16,20 +16,29 @@ PointerWatch::Reading PointerWatch::Read(bool panelVisible) {
 }
 
 void PointerWatch::AfterTick(bool panelVisible, const PixelRect& strip, const Reading& seen) {
-    if (panelVisible || !screen_.ReportsMotion()) {
-        // The shown panel polls; a hidden one where the strip reports the pointer by itself does
-        // not.
+    // Where the strip reports the pointer by itself (a Wayland session's X server), the hidden
+    // panel listens only while it disbelieves a stale point: that X server hears of the pointer
+    // only over its own windows, so a move it reports then is the pointer truly back on one.
+    const bool edge = screen_.ReportsEdge();
+    const bool listen = !panelVisible && screen_.ReportsMotion() && (!edge || stale_.has_value());
+    if (!listen) {
+        // The shown panel polls; a hidden one polls where nothing reports the pointer and rests
+        // where the strip does.
         if (listening_) screen_.WatchMotion(false);
         listening_ = false;
         ticksAfterPress_ = 0;
-        timer_.SetIdle(!panelVisible && screen_.ReportsEdge());
+        timer_.SetIdle(!panelVisible && edge);
         return;
     }
     if (!listening_) {
         screen_.WatchMotion(true);  // returns once a move would be reported
         listening_ = true;
-        // It may have moved before the screen listened.
-        if (screen_.CursorPos() != std::pair{seen.x, seen.y}) LookSoon(0);
+        // It may have moved before the screen listened (where the coordinates can be trusted).
+        if (!edge && screen_.CursorPos() != std::pair{seen.x, seen.y}) LookSoon(0);
+    }
+    if (edge) {
+        timer_.SetIdle(true);
+        return;
     }
     // A pointer resting in the strip is looked at on: the screen may be locked, and unlocked
     // without the pointer moving.
@@ -52,6 +61,12 @@ bool PointerWatch::OnActivity(PointerActivity activity) {
     if (!timer_.Enabled()) {
         Stop();
         return false;
+    }
+    if (screen_.ReportsEdge()) {
+        // The pointer moved or pressed over a window of the X server's: where it now is, is
+        // known again.
+        stale_.reset();
+        return true;
     }
     switch (activity) {
         case PointerActivity::Moved:

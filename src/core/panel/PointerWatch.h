@@ -17,6 +17,8 @@ namespace velmora {
 // on, which makes no motion of its own) brings a few looks over the next 100 ms and the tick for a
 // second.
 // (The screens changing, which may move the pointer into the strip, runs the tick itself.)
+// Where the strip reports the pointer (a Wayland session's X server), the hidden panel listens
+// only while it disbelieves a stale point, and any activity then is looked at at once.
 class PointerWatch {
   public:
     // A frame: the shortest time between two looks while the pointer moves.
