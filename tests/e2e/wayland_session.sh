@@ -63,20 +63,6 @@ wait_for 5 "the panel to hide" panel_hidden
 assert_stays_hidden 700
 ok "$compositor: a panel that appeared under the pointer hides when it walks off at once, for good"
 
-# Flicked into the very corner, straight off onto the native window, and back to the same point:
-# the panel each time (GNOME; not yet KWin and sway, README).
-case $compositor in
-    mutter*)
-        for try in 1 2; do
-            pointer_to $((SCREEN_W - 1)) 0
-            wait_for 5 "the panel at flick $try into the corner" panel_visible
-            pointer_to 640 400
-            wait_for 5 "the panel to hide after flick $try" panel_hidden
-        done
-        ok "$compositor: flicks into the corner, twice to the same point, bring the panel"
-        ;;
-esac
-
 if [ "$compositor" = mutter-two-monitors ]; then
     # The primary monitor's right edge is shared with the second one: the pointer crossing it
     # from there, over nothing of the session's, brings the panel too.
