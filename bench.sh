@@ -110,10 +110,15 @@ start_wayland_session mutter
 prepare_app </dev/null
 pointer_to 640 400
 start_app
-bench_move() { pointer_to "$1" "$2"; }
+# Off the panel as a hand goes, once it is on the panel: a jump straight off a panel that the
+# compositor does not show yet leaves it shown (README).
+bench_move() {
+    if [ "$1" = 640 ] && panel_visible; then pointer_onto $((SCREEN_W - 80)) 200; fi
+    pointer_to "$1" "$2"
+}
 pointer_to $((SCREEN_W - 2)) 300
 wait_for 10 "the panel to appear" panel_visible
-pointer_to 640 400
+bench_move 640 400
 wait_for 5 "the panel to hide" panel_hidden
 echo "Hidden, the pointer away from the edge, over 60 s (goal: no wake-ups, no CPU):"
 cpu() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
