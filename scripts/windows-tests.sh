@@ -11,14 +11,8 @@ fi
 . scripts/wine.sh
 . scripts/xvfb.sh
 
-# The X drag source of the drop tests comes from the Linux build.
-if [ ! -x build/tests/e2e/velmora_drag_source ]; then
-    cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build build -j"$(nproc)" --target velmora_drag_source
-fi
 cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-mingw64.cmake -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$VELMORA_WINE" \
-    -DVELMORA_DRAG_SOURCE="$PWD/build/tests/e2e/velmora_drag_source" >/dev/null
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$VELMORA_WINE" >/dev/null
 cmake --build build-windows -j"$(nproc)"
 
 # A private prefix with the settings the tests rely on (unmanaged windows, Japanese fonts, 96 DPI).

@@ -1,9 +1,10 @@
 // A drag source for the end-to-end tests: a small window at a given place that starts a drag of
 // the given files (as a file manager offers them: URLs, and the URLs as text too) or of a text
-// when the mouse is pressed on it, and hides when the drag is over. It prints "accepted" or
-// "refused" as the target under the drag answers, so that a test releases once the target has
-// accepted. It stays running, since the target may still ask for the data after the drop; the
-// test ends it.
+// when the mouse is pressed on it, and hides when the drag is over. It prints what a test waits
+// for: "entered" when the pointer comes onto it, "dragging" when the drag starts, "accepted" or
+// "refused" as the target under the drag answers (a test releases once the target has accepted)
+// and "drag over". It stays running, since the target may still ask for the data after the drop;
+// the test ends it.
 //   velmora_drag_source X Y --files PATH...   |   velmora_drag_source X Y --text TEXT
 #include <QApplication>
 #include <QDrag>
@@ -24,18 +25,25 @@ class Source : public QWidget {
     }
 
   protected:
+    void enterEvent(QEnterEvent*) override { Say("entered"); }
     void mousePressEvent(QMouseEvent*) override {
         auto* drag = new QDrag(this);
         drag->setMimeData(make_(values_));
         connect(drag, &QDrag::actionChanged, this, [](Qt::DropAction action) {
-            std::printf(action == Qt::IgnoreAction ? "refused\n" : "accepted\n");
-            std::fflush(stdout);
+            Say(action == Qt::IgnoreAction ? "refused" : "accepted");
         });
+        Say("dragging");
         drag->exec(Qt::CopyAction);
+        Say("drag over");
         hide();
     }
 
   private:
+    static void Say(const char* what) {
+        std::printf("%s\n", what);
+        std::fflush(stdout);
+    }
+
     QMimeData* (*make_)(const QStringList&);
     QStringList values_;
 };

@@ -137,6 +137,12 @@ TEST(Win32Panel, WidthFactorsStretchTheListAndShowingTakesNoFocus) {
 
 TEST(Win32Panel, DropsOfFilesAndTextReachTheListAndTheArgumentLabel) {
     Win32Panel p;
+    // Other programs' drags find the two targets through OLE's registration of their windows.
+    EXPECT_EQ(::RegisterDragDrop(p.list(), &p.window.listDropTarget()),
+              DRAGDROP_E_ALREADYREGISTERED);
+    EXPECT_EQ(::RegisterDragDrop(p.window.control(PanelWindow::kArgument),
+                                 &p.window.argumentDropTarget()),
+              DRAGDROP_E_ALREADYREGISTERED);
     TestDataObject files;
     files.SetFiles({L"C:\\Windows\\notepad.exe", L"D:\\", L"C:\\My Docs\\読んで☆.txt"});
     Drop(p.window.listDropTarget(), files);
