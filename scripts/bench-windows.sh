@@ -58,16 +58,19 @@ echo "\$ grep VmHWM /proc/<pid of the Wine process>/status"
 awk '/VmHWM/ {printf "peak resident size: %.1f MB\n", $2/1024}' "/proc/$APP_PID/status"
 
 echo
-echo "== Idle cost of the hidden panel over 60 s, Velmora and the Wine server"
+echo "== Idle cost of the hidden panel over 60 s, pointer still: Velmora and the Wine server"
 xdotool mousemove 640 400
 wait_for 5 "the panel to hide" panel_hidden
 server=$(pgrep -n -f wineserver)
 cpu() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 app0=$(cpu "$APP_PID")
 server0=$(cpu "$server")
+switches0=$(thread_switches "$APP_PID")
 sleep 60
 app1=$(cpu "$APP_PID")
 server1=$(cpu "$server")
+echo "\$ context switches of every thread of Velmora.exe, 60 s apart (goal: none)"
+echo "wake-ups while hidden: $(wakeups_since "$switches0" "$APP_PID") in 60 s"
 echo "\$ utime+stime from /proc/<pid>/stat of Velmora.exe and of wineserver, 60 s apart"
 awk -v a="$((app1 - app0))" -v s="$((server1 - server0))" -v hz="$(getconf CLK_TCK)" \
     'BEGIN {printf "CPU time while hidden: Velmora.exe %.2f s, wineserver %.2f s, together %.2f s in 60 s\n", a / hz, s / hz, (a + s) / hz}'

@@ -36,6 +36,7 @@ class QtScreen : public IScreen {
     void WatchEdge(const PixelRect& strip, const std::vector<PixelRect>& aroundPanel) override;
     bool ReportsEdge() const override { return strip_ != nullptr; }
     bool ReportsMotion() const override { return motion_ != nullptr; }
+    bool SeesPointerOnlyOverOwnWindows() const override { return strip_ != nullptr; }
     void WatchMotion(bool on) override;
     bool Locked() const override;
 

@@ -164,6 +164,7 @@ LRESULT PanelWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ::KillTimer(hwnd(), kTimerId);
             ::KillTimer(hwnd(), kSoonTimerId);
             timerEnabled_ = false;
+            ticking_ = false;
             if (listDrop_) listDrop_->Revoke();
             if (argumentDrop_) argumentDrop_->Revoke();
             Raise(events.closed);
@@ -275,7 +276,20 @@ bool PanelWindow::Enabled() const { return timerEnabled_; }
 
 void PanelWindow::SetEnabled(bool enabled) {
     timerEnabled_ = enabled;
-    if (enabled) {
+    idle_ = false;
+    RunTimer();
+}
+
+void PanelWindow::SetIdle(bool idle) {
+    idle_ = idle;
+    RunTimer();
+}
+
+void PanelWindow::RunTimer() {
+    const bool tick = timerEnabled_ && !idle_;
+    if (tick == ticking_) return;  // a running timer keeps its rhythm
+    ticking_ = tick;
+    if (tick) {
         ::SetTimer(hwnd(), kTimerId, layout::panel::kTickIntervalMs, nullptr);
     } else {
         ::KillTimer(hwnd(), kTimerId);

@@ -62,6 +62,7 @@ class PanelWindow : public Win32Window, public IPanelView, public ITimer {
     // ITimer
     bool Enabled() const override;
     void SetEnabled(bool enabled) override;
+    void SetIdle(bool idle) override;
     void TickSoon(int ms) override;
 
   protected:
@@ -72,6 +73,7 @@ class PanelWindow : public Win32Window, public IPanelView, public ITimer {
     void Paint();
     RECT WindowRect() const;
     void Raise(const std::function<void()>& event);
+    void RunTimer();
 
     DpiLayout layout_;
     std::unique_ptr<ToolTipWindow> toolTip_;
@@ -80,6 +82,8 @@ class PanelWindow : public Win32Window, public IPanelView, public ITimer {
     std::unique_ptr<DropTarget> argumentDrop_;
     SubclassHandler argumentRelay_;
     bool timerEnabled_ = false;
+    bool idle_ = false;  // enabled, but nothing to poll for: no ticks
+    bool ticking_ = false;
     std::optional<ULONGLONG> soonDue_;  // when TickSoon's call comes
     bool argumentBold_ = false;
     std::string argumentToolTip_;

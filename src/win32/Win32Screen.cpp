@@ -6,6 +6,20 @@
 
 namespace velmora::win32 {
 
+Win32Screen::Win32Screen(std::function<int()> dpi) : dpi_(std::move(dpi)) {
+    strip_.touched = [this] {
+        if (edgeEvent) edgeEvent();
+    };
+    strip_.activity = [this](PointerActivity activity) {
+        if (pointerActivity) pointerActivity(activity);
+    };
+}
+
+// The shown panel's surroundings need no window: the cursor is known wherever it is.
+void Win32Screen::WatchEdge(const PixelRect& strip, const std::vector<PixelRect>&) {
+    strip_.Place(strip);
+}
+
 // Windows puts the primary monitor's top-left corner at (0, 0) by definition.
 double Win32Screen::LeftTwips() const { return 0; }
 double Win32Screen::TopTwips() const { return 0; }

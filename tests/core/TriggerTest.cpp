@@ -185,6 +185,7 @@ TEST(Trigger, UnderXwaylandTheStripIsWatchedAndAPointerElsewhereHidesThePanel) {
     f.screen.widthTwips = 1280 * 15;
     f.screen.heightTwips = 800 * 15;
     f.screen.reportsEdge = true;
+    f.screen.ownWindowsOnly = true;
     f.screen.x = 2555;
     f.screen.elsewhere = true;
     f.logic.Tick();
@@ -241,6 +242,7 @@ TEST(Trigger, UnderXwaylandAMoveReportedAtTheStalePointBringsThePanel) {
     velmora::testing::PanelFixture f;
     f.screen.reportsEdge = true;
     f.screen.reportsMotion = true;
+    f.screen.ownWindowsOnly = true;
     f.screen.x = 1919;
     f.logic.Tick();
     EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
@@ -276,6 +278,38 @@ TEST(Trigger, UnderXwaylandAMoveReportedAtTheStalePointBringsThePanel) {
     EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"hide"}));
     EXPECT_FALSE(f.screen.watchingMotion);
     EXPECT_TRUE(f.timer.idle);
+}
+
+// Windows: a window over the strip tells when the cursor comes onto it (set there by a program
+// too), and raw input reports moves wherever the cursor is: the hidden panel polls nothing and
+// looks at the pointer's pace.
+TEST(Trigger, WhereTheStripAndRawInputReportThePointerTheHiddenPanelRests) {
+    velmora::testing::PanelFixture f;
+    f.screen.reportsEdge = true;
+    f.screen.reportsMotion = true;
+    f.screen.x = 100;
+    f.logic.Tick();
+    EXPECT_EQ(f.screen.watched, (PixelRect{1910, 0, 10, 1080}));
+    EXPECT_TRUE(f.screen.watchingMotion);
+    EXPECT_TRUE(f.timer.idle) << "hidden: nothing to poll";
+    // Set onto the strip by a program, which makes no input: the strip tells.
+    f.screen.x = 1915;
+    f.screen.edgeEvent();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+    EXPECT_FALSE(f.timer.idle) << "the shown panel polls";
+    EXPECT_FALSE(f.screen.watchingMotion);
+    // Hidden again: moves anywhere are looked at, at most once a frame.
+    f.screen.x = 500;
+    f.logic.Tick();
+    EXPECT_TRUE(f.timer.idle);
+    f.panel.calls.clear();
+    f.screen.pointerActivity(PointerActivity::Moved);
+    EXPECT_EQ(f.timer.soonIn, PointerWatch::kFrameMs);
+    f.screen.x = 1916;
+    f.screen.pointerActivity(PointerActivity::Moved);
+    EXPECT_TRUE(f.panel.calls.empty()) << "within the frame";
+    f.timer.FireSoon();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
 }
 
 // Where the screen reports the user's input, the hidden panel listens instead of polling: a move

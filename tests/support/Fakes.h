@@ -95,6 +95,8 @@ struct FakeScreen : IScreen {
     bool watchingMotion = false;
     int xOnceWatched = -1;  // where the pointer goes while WatchMotion(true) starts listening
     bool ReportsMotion() const override { return reportsMotion; }
+    bool ownWindowsOnly = false;
+    bool SeesPointerOnlyOverOwnWindows() const override { return ownWindowsOnly; }
     void WatchMotion(bool on) override {
         watchingMotion = on;
         if (on && xOnceWatched >= 0) x = std::exchange(xOnceWatched, -1);

@@ -18,6 +18,7 @@
 #include "win32/ItemDialog.h"
 #include "win32/SettingsDialog.h"
 #include "win32/Win32MessageBox.h"
+#include "win32/Win32Screen.h"
 #include "win32/Win32Window.h"
 
 using namespace velmora;
@@ -133,6 +134,52 @@ TEST(Win32Panel, WidthFactorsStretchTheListAndShowingTakesNoFocus) {
     p.logic.Tick();
     EXPECT_FALSE(::IsWindowVisible(p.window.hwnd()));
     ::DestroyWindow(other);
+}
+
+// The hidden panel rests on what the strip's window hears: the cursor on it, the screens changing,
+// raw input while watched.
+TEST(Win32Screen, TheStripWindowLiesOverTheEdgeAndTellsOfTheCursor) {
+    win32::Win32Screen screen([] { return 96; });
+    int touched = 0;
+    screen.edgeEvent = [&touched] { ++touched; };
+    HWND strip = screen.stripWindow();
+    screen.WatchEdge({1910, 0, 10, 1080}, {});
+    ASSERT_TRUE(::IsWindowVisible(strip));
+    RECT r{};
+    ::GetWindowRect(strip, &r);
+    EXPECT_EQ(r.left, 1910);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(r.right, 1920);
+    EXPECT_EQ(r.bottom, 1080);
+    const LONG_PTR ex = ::GetWindowLongPtrW(strip, GWL_EXSTYLE);
+    EXPECT_EQ(ex & (WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW),
+              WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW);
+    ::SendMessageW(strip, WM_MOUSEMOVE, 0, MAKELPARAM(3, 300));
+    ::SendMessageW(strip, WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 800));
+    EXPECT_EQ(touched, 2);
+    EXPECT_EQ(::SendMessageW(strip, WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATE);
+
+    UINT count = 0;
+    const auto registered = [&count] {
+        count = 0;
+        ::GetRegisteredRawInputDevices(nullptr, &count, sizeof(RAWINPUTDEVICE));
+        std::vector<RAWINPUTDEVICE> devices(count);
+        if (count > 0)
+            ::GetRegisteredRawInputDevices(devices.data(), &count, sizeof(RAWINPUTDEVICE));
+        return devices;
+    };
+    screen.WatchMotion(true);
+    const std::vector<RAWINPUTDEVICE> devices = registered();
+    ASSERT_FALSE(devices.empty());
+    for (const RAWINPUTDEVICE& d : devices) {
+        EXPECT_EQ(d.hwndTarget, strip);
+        EXPECT_TRUE(d.dwFlags & RIDEV_INPUTSINK) << "heard while another program is in front";
+    }
+    screen.WatchMotion(false);
+    EXPECT_TRUE(registered().empty());
+
+    screen.WatchEdge({}, {});
+    EXPECT_FALSE(::IsWindowVisible(strip));
 }
 
 TEST(Win32Panel, DropsOfFilesAndTextReachTheListAndTheArgumentLabel) {

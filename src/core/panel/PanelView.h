@@ -89,6 +89,10 @@ class IScreen {
     // be reported.
     virtual bool ReportsMotion() const { return false; }
     virtual void WatchMotion(bool on) { (void)on; }
+    // The window system hears of the pointer only while it is over windows of its own (a Wayland
+    // session's X server): its place may be stale, and a move it reports means the pointer is
+    // back on one. Elsewhere (X11, Windows) motion is reported wherever the pointer is.
+    virtual bool SeesPointerOnlyOverOwnWindows() const { return false; }
     std::function<void(PointerActivity)> pointerActivity;
 
     // The pointer came onto a watched place or moved there, or the screens changed.

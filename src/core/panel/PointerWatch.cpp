@@ -16,11 +16,13 @@ PointerWatch::Reading PointerWatch::Read(bool panelVisible) {
 }
 
 void PointerWatch::AfterTick(bool panelVisible, const PixelRect& strip, const Reading& seen) {
-    // Where the strip reports the pointer by itself (a Wayland session's X server), the hidden
-    // panel listens only while it disbelieves a stale point: that X server hears of the pointer
-    // only over its own windows, so a move it reports then is the pointer truly back on one.
+    // Where the window system hears of the pointer only over windows of its own (a Wayland
+    // session's X server), the hidden panel listens only while it disbelieves a stale point: a
+    // move reported then is the pointer truly back on one; the strip reports the rest.
     const bool edge = screen_.ReportsEdge();
-    const bool listen = !panelVisible && screen_.ReportsMotion() && (!edge || stale_.has_value());
+    const bool ownOnly = screen_.SeesPointerOnlyOverOwnWindows();
+    const bool listen =
+        !panelVisible && screen_.ReportsMotion() && (!ownOnly || stale_.has_value());
     if (!listen) {
         // The shown panel polls; a hidden one polls where nothing reports the pointer and rests
         // where the strip does.
@@ -34,9 +36,9 @@ void PointerWatch::AfterTick(bool panelVisible, const PixelRect& strip, const Re
         screen_.WatchMotion(true);  // returns once a move would be reported
         listening_ = true;
         // It may have moved before the screen listened (where the coordinates can be trusted).
-        if (!edge && screen_.CursorPos() != std::pair{seen.x, seen.y}) LookSoon(0);
+        if (!ownOnly && screen_.CursorPos() != std::pair{seen.x, seen.y}) LookSoon(0);
     }
-    if (edge) {
+    if (ownOnly) {
         timer_.SetIdle(true);
         return;
     }
@@ -62,7 +64,7 @@ bool PointerWatch::OnActivity(PointerActivity activity) {
         Stop();
         return false;
     }
-    if (screen_.ReportsEdge()) {
+    if (screen_.SeesPointerOnlyOverOwnWindows()) {
         // The pointer moved or pressed over a window of the X server's: where it now is, is
         // known again.
         stale_.reset();

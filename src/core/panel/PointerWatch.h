@@ -11,14 +11,15 @@ namespace velmora {
 // Everything the panel's tick knows of the pointer besides the decision itself: where it is and
 // whether that is believed, whether the hidden panel may rest, and what brings the next look.
 //
-// Where the screen reports the pointer's activity (raw input on X11), the hidden panel does not
-// poll at all: a move brings a look at once and then at most one a frame while the pointer keeps
-// moving; a key or button press (what keyboard pointer tools and window managers warp the pointer
-// on, which makes no motion of its own) brings a few looks over the next 100 ms and the tick for a
-// second.
-// (The screens changing, which may move the pointer into the strip, runs the tick itself.)
-// Where the strip reports the pointer (a Wayland session's X server), the hidden panel listens
-// only while it disbelieves a stale point, and any activity then is looked at at once.
+// Where the screen reports the pointer's activity (raw input on X11 and Windows), the hidden panel
+// does not poll at all: a move brings a look at once and then at most one a frame while the pointer
+// keeps moving; a key or button press (what keyboard pointer tools and window managers warp the
+// pointer on, which makes no motion of its own) brings a few looks over the next 100 ms and the
+// tick for a second. (The screens changing, which may move the pointer into the strip, runs the
+// tick itself.) A strip that reports the pointer coming onto it (Windows, a Wayland session's X
+// server) runs the tick itself. Where the window system sees the pointer only over windows of its
+// own (that X server), the hidden panel listens only while it disbelieves a stale point, and any
+// activity then is looked at at once.
 class PointerWatch {
   public:
     // A frame: the shortest time between two looks while the pointer moves.

@@ -25,14 +25,14 @@ start_app() {
 }
 
 # The visible window of ours with the given title; the untitled panel is asked for as "Velmora"
-# and told from tooltips (untitled too) by its height.
+# and told from tooltips and the edge strip (untitled too) by its size.
 visible_window() {
     local title=$1 id
     for id in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
         if [ "$title" = "Velmora" ]; then
             [ -z "$(xdotool getwindowname "$id" 2>/dev/null)" ] || continue
-            read -r _ _ _ height < <(geometry_of "$id")
-            [ "${height:-0}" -ge 300 ] || continue
+            read -r _ _ width height < <(geometry_of "$id")
+            [ "${height:-0}" -ge 300 ] && [ "${width:-0}" -ge 100 ] || continue
         elif [ "$(xdotool getwindowname "$id" 2>/dev/null)" != "$title" ]; then
             continue
         fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Velmora.exe under Wine: the pointer at the right edge shows the panel in the top-right corner
-# at its design size without taking the focus, away from it the panel hides; Delete and Alt+Down
-# change the list and "終了(&E)" saves it.
+# at its design size without taking the focus, away from it the panel hides; the hidden panel
+# rests while the pointer does and comes when a program sets the pointer onto the strip; Delete
+# and Alt+Down change the list and "終了(&E)" saves it.
 . "$(dirname "$0")/lib.sh"
 start_display
 prepare_app <<'INI'
@@ -29,6 +30,10 @@ ok "the panel appears at the top-right corner, 173x449, without taking the focus
 xdotool mousemove 640 400
 wait_for 5 "the panel to hide" panel_hidden
 ok "the panel hides when the pointer leaves"
+rests "$APP_PID" 5 || fail "the hidden panel keeps waking while the pointer rests"
+xdotool mousemove $((SCREEN_W - 1)) 200 # a warp, as a program sets the cursor: no device moved
+wait_for 5 "the panel after a warp onto the strip" panel_visible
+ok "the hidden panel rests while the pointer does and comes when the pointer is set onto the strip"
 
 summon_panel $((SCREEN_W - 2)) 300
 # Entries: the list's client area starts at y 46 and an entry is 13 to 16 pixels high. Two
