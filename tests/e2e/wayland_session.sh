@@ -39,9 +39,7 @@ assert_stays_hidden 700
 
 # Over the native window at the right edge: the panel comes, exactly in its corner.
 pointer_to $((SCREEN_W - 3)) 600
-wait_for 5 "the panel to appear at the edge over the native window" panel_visible
-PANEL=$(visible_window "Velmora")
-read -r PX PY PW PH < <(geometry_of "$PANEL")
+wait_for 5 "the panel to appear at the edge over the native window" panel_place
 [ "$PX $PY $PW $PH" = "$((SCREEN_W - 173 * S)) 0 $((173 * S)) $((449 * S))" ] || fail "the panel is at $PX $PY ${PW}x$PH"
 ok "$compositor: the panel appears in its corner when the pointer reaches the edge over a native window"
 

@@ -159,9 +159,8 @@ TEST(Win32Screen, TheStripWindowLiesOverTheEdgeAndTellsOfTheCursor) {
     EXPECT_EQ(touched, 2);
     EXPECT_EQ(::SendMessageW(strip, WM_MOUSEACTIVATE, 0, 0), MA_NOACTIVATE);
 
-    UINT count = 0;
-    const auto registered = [&count] {
-        count = 0;
+    const auto registered = [] {
+        UINT count = 0;
         ::GetRegisteredRawInputDevices(nullptr, &count, sizeof(RAWINPUTDEVICE));
         std::vector<RAWINPUTDEVICE> devices(count);
         if (count > 0)
