@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace velmora::platform {
 
@@ -35,6 +36,13 @@ class PointerQuery {
     // the drag's place (once more after it left: it may be on its way onto a window that
     // appears over the one it left). True when a drag has just come over one.
     bool NoteDragMessage(const void* event);
+
+    // Answers a drag's message to one of `windows` (native handles of windows that take no
+    // drops: the strip) itself, declining the drag, so that the toolkit need not see it. True
+    // when the event was such a message: do not hand it on. (Qt's xcb back end, answering the
+    // message to one window, takes the drag's next messages from its queue however many windows
+    // they are for; the window that comes under the drag would never hear its first one.)
+    bool DeclineDragMessage(const void* event, const std::vector<std::uintptr_t>& windows);
 
   private:
     struct Impl;

@@ -10,9 +10,9 @@
 namespace velmora::platform {
 
 namespace {
-enum Xdnd { kEnter, kPosition, kLeave, kDrop, kMessages };
+enum Xdnd { kEnter, kPosition, kLeave, kDrop, kStatus, kFinished, kMessages };
 constexpr const char* kXdndNames[kMessages] = {"XdndEnter", "XdndPosition", "XdndLeave",
-                                               "XdndDrop"};
+                                               "XdndDrop",  "XdndStatus",   "XdndFinished"};
 }  // namespace
 
 struct PointerQuery::Impl {
@@ -103,6 +103,35 @@ bool PointerQuery::NoteDragMessage(const void* event) {
         d.dragAt.reset();
     }
     return false;
+}
+
+bool PointerQuery::DeclineDragMessage(const void* event,
+                                      const std::vector<std::uintptr_t>& windows) {
+    const auto* message = static_cast<const xcb_client_message_event_t*>(event);
+    if ((message->response_type & 0x7f) != XCB_CLIENT_MESSAGE || message->format != 32 ||
+        !impl_->InternXdnd())
+        return false;
+    const auto& xdnd = *impl_->xdnd;
+    if (message->type != xdnd[kEnter] && message->type != xdnd[kPosition] &&
+        message->type != xdnd[kLeave] && message->type != xdnd[kDrop])
+        return false;
+    bool ours = false;
+    for (const std::uintptr_t window : windows) ours = ours || window == message->window;
+    if (!ours) return false;
+    // A position is answered "no drop here", a drop "nothing taken"; the rest need no answer.
+    if (message->type == xdnd[kPosition] || message->type == xdnd[kDrop]) {
+        xcb_client_message_event_t answer{};
+        answer.response_type = XCB_CLIENT_MESSAGE;
+        answer.format = 32;
+        const xcb_window_t source = message->data.data32[0];
+        answer.window = source;
+        answer.type = message->type == xdnd[kPosition] ? xdnd[kStatus] : xdnd[kFinished];
+        answer.data.data32[0] = message->window;
+        xcb_send_event(impl_->connection, 0, source, XCB_EVENT_MASK_NO_EVENT,
+                       reinterpret_cast<const char*>(&answer));
+        xcb_flush(impl_->connection);
+    }
+    return true;
 }
 
 }  // namespace velmora::platform

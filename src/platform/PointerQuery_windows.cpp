@@ -19,4 +19,8 @@ std::optional<PointerQuery::Place> PointerQuery::Position() {
 // Windows moves the cursor during drags.
 bool PointerQuery::NoteDragMessage(const void*) { return false; }
 
+bool PointerQuery::DeclineDragMessage(const void*, const std::vector<std::uintptr_t>&) {
+    return false;
+}
+
 }  // namespace velmora::platform

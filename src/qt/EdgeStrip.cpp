@@ -2,11 +2,20 @@
 
 #include <QPainter>
 
+#include "platform/WindowManager.h"
+
 namespace velmora {
 
-EdgeStrip::EdgeStrip()
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                           Qt::BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus) {
+namespace {
+Qt::WindowFlags StripFlags(PanelWindowKind kind) {
+    if (kind == PanelWindowKind::CriticalNotification)
+        return Qt::Window | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus;
+    return Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+           Qt::BypassWindowManagerHint | Qt::WindowDoesNotAcceptFocus;
+}
+}  // namespace
+
+EdgeStrip::EdgeStrip(PanelWindowKind kind) : QWidget(nullptr, StripFlags(kind)), kind_(kind) {
     setWindowTitle(QStringLiteral("velmora-edge"));
     // A 32-bit window painted fully transparent: nothing of it shows.
     setAttribute(Qt::WA_TranslucentBackground);
@@ -21,7 +30,10 @@ void EdgeStrip::Place(const QRect& strip) {
         return;
     }
     if (geometry() != strip) setGeometry(strip);
-    if (!isVisible()) show();
+    if (isVisible()) return;
+    if (kind_ == PanelWindowKind::CriticalNotification)
+        platform::MarkAsCriticalNotification(static_cast<std::uintptr_t>(winId()));
+    show();
 }
 
 void EdgeStrip::enterEvent(QEnterEvent*) {

@@ -82,7 +82,7 @@ int Main(int argc, char** argv, const MainOptions& options) {
     QtMessageBox messages;
     QtDialogHost dialogs;
     QtScreen screen;
-    PanelWindow panel;
+    PanelWindow panel(screen.windowKind());
     const std::unique_ptr<Session> started =
         Session::Start(env, {instanceLock, store, codec, shell, messages, diagnostics, dialogs},
                        {panel, panel.listControl(), screen, panel});

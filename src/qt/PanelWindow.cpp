@@ -10,6 +10,7 @@
 #include "core/ui/Layout.h"
 #include "core/ui/Texts.h"
 #include "platform/DockedWindow.h"
+#include "platform/WindowManager.h"
 #include "qt/ArgumentLabel.h"
 #include "qt/CompactTextLabel.h"
 #include "qt/ItemListWidget.h"
@@ -30,13 +31,19 @@ QPushButton* MakeButton(const char* caption, QWidget* parent, const TwipRect& pl
     return button;
 }
 
+// Outside window management: window managers push managed windows off their own panels and out
+// of the corner, and list them in taskbars. A critical notification is managed, but a window
+// manager that knows the kind leaves it where it is put, above everything, and lists it nowhere.
+Qt::WindowFlags PanelFlags(PanelWindowKind kind) {
+    if (kind == PanelWindowKind::CriticalNotification) return Qt::Window | Qt::FramelessWindowHint;
+    return Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+           Qt::BypassWindowManagerHint;
+}
+
 }  // namespace
 
-// Outside window management: window managers push managed windows off their own panels and out
-// of the corner, and list them in taskbars.
-PanelWindow::PanelWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                          Qt::BypassWindowManagerHint) {
+PanelWindow::PanelWindow(PanelWindowKind kind, QWidget* parent)
+    : QWidget(parent, PanelFlags(kind)), kind_(kind) {
     // Appearing under the pointer must not take the keyboard from the window being worked in.
     setAttribute(Qt::WA_ShowWithoutActivating);
     // Its tooltips (the armed one-shot arguments, an item's target) show on hover, though the
@@ -63,7 +70,9 @@ PanelWindow::PanelWindow(QWidget* parent)
         if (docked_ && isVisible() && QApplication::activeModalWidget() == nullptr)
             docked_->KeepAbove(static_cast<std::uintptr_t>(winId()));
     });
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    // The window manager does all that for a managed panel.
+    if (QGuiApplication::platformName() == QLatin1String("xcb") &&
+        kind_ == PanelWindowKind::OutsideManagement) {
         docked_ = std::make_unique<platform::DockedWindow>();
     }
     timer_.setInterval(panel::kTickIntervalMs);
@@ -140,7 +149,9 @@ void PanelWindow::BuildControls() {
 }
 
 void PanelWindow::MakeTopmost() {
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // A critical notification is above everything already; new flags would make the toolkit
+    // write the window's type afresh.
+    if (kind_ == PanelWindowKind::OutsideManagement) setWindowFlag(Qt::WindowStaysOnTopHint, true);
     move(0, 0);
 }
 
@@ -156,11 +167,14 @@ void PanelWindow::SetTop(double twips) { move(x(), TwipsToPixelsY(twips)); }
 bool PanelWindow::IsVisible() const { return isVisible(); }
 
 void PanelWindow::Show() {
+    if (kind_ == PanelWindowKind::CriticalNotification && !isVisible())
+        platform::MarkAsCriticalNotification(static_cast<std::uintptr_t>(winId()));
     show();
     raise();
 }
 
 void PanelWindow::Hide() {
+    dragOver_ = false;
     if (docked_) docked_->ReturnFocus(static_cast<std::uintptr_t>(winId()));
     hide();
 }
@@ -215,6 +229,30 @@ void PanelWindow::RunTimer() {
 bool PanelWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!watched->isWidgetType()) return false;
     const auto* widget = static_cast<QWidget*>(watched);
+    // No tooltip under a drag: it would be a window of its own between the drag and the panel,
+    // which takes no drop. A drag that lingers over the panel may still seem to the toolkit a
+    // pointer at rest there (the drag of a Wayland program, seen through Xwayland).
+    switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+            if (widget->window() == this && !dragOver_) {
+                dragOver_ = true;
+                // At once: the toolkit's own hiding leaves the tooltip up a while longer.
+                for (QWidget* top : QApplication::topLevelWidgets()) {
+                    if (top->windowType() == Qt::ToolTip && top->isVisible()) top->hide();
+                }
+            }
+            break;
+        case QEvent::DragLeave:
+        case QEvent::Drop:
+            if (widget->window() == this) dragOver_ = false;
+            break;
+        case QEvent::ToolTip:
+            if (dragOver_ && widget->window() == this) return true;
+            break;
+        default:
+            break;
+    }
     if (event->type() == QEvent::MouseButtonPress && widget->window() == this &&
         !isActiveWindow()) {
         if (docked_) docked_->RememberFocus(static_cast<std::uintptr_t>(winId()));

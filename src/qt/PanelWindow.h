@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/panel/PanelView.h"
+#include "core/panel/WindowKind.h"
 #include "qt/QtListControl.h"
 
 class QLabel;
@@ -25,7 +26,8 @@ class ItemListWidget;
 class PanelWindow : public QWidget, public IPanelView, public ITimer {
     Q_OBJECT
   public:
-    explicit PanelWindow(QWidget* parent = nullptr);
+    explicit PanelWindow(PanelWindowKind kind = PanelWindowKind::OutsideManagement,
+                         QWidget* parent = nullptr);
     ~PanelWindow() override;
 
     IListControl& listControl() { return *listControl_; }
@@ -81,12 +83,14 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     QPushButton* settingsButton_ = nullptr;
     QPushButton* separatorButton_ = nullptr;
     QPushButton* aboutButton_ = nullptr;
+    PanelWindowKind kind_;
     QTimer timer_;
     QTimer soonTimer_;  // TickSoon's
     bool enabled_ = true;
     bool idle_ = false;
+    bool dragOver_ = false;  // a drag is over one of the panel's drop targets
     std::unique_ptr<QtListControl> listControl_;
-    std::unique_ptr<platform::DockedWindow> docked_;  // on X11
+    std::unique_ptr<platform::DockedWindow> docked_;  // on X11, outside window management
     double borderX_ = 0;  // the right line's x in twips; the core's layout decides it
 };
 

@@ -11,6 +11,7 @@
 #include "platform/PointerMotion.h"
 #include "platform/PointerQuery.h"
 #include "platform/ScreenLock.h"
+#include "platform/WindowManager.h"
 #include "qt/EdgeStrip.h"
 #include "qt/QtTwips.h"
 
@@ -21,20 +22,28 @@ namespace {
 // windows in a Wayland session; a drag's arrival runs the core's tick.
 class DragMessages : public QAbstractNativeEventFilter {
   public:
-    DragMessages(platform::PointerQuery& pointer, std::function<void()> arrived)
-        : pointer_(pointer), arrived_(std::move(arrived)) {
+    DragMessages(platform::PointerQuery& pointer, std::function<void()> arrived,
+                 std::function<std::vector<std::uintptr_t>()> strips)
+        : pointer_(pointer), arrived_(std::move(arrived)), strips_(std::move(strips)) {
         qApp->installNativeEventFilter(this);
     }
     ~DragMessages() override { qApp->removeNativeEventFilter(this); }
 
+    // The strip's own messages are answered first and kept from the toolkit: it takes no drops,
+    // and the toolkit, answering one, would take the first message for the panel the drag comes
+    // onto meanwhile as its own (and the drag would never reach the panel).
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        if (eventType == "xcb_generic_event_t" && pointer_.NoteDragMessage(message)) arrived_();
-        return false;
+        if (eventType != "xcb_generic_event_t") return false;
+        const bool arrived = pointer_.NoteDragMessage(message);
+        const bool declined = pointer_.DeclineDragMessage(message, strips_());
+        if (arrived) arrived_();
+        return declined;
     }
 
   private:
     platform::PointerQuery& pointer_;
     std::function<void()> arrived_;
+    std::function<std::vector<std::uintptr_t>()> strips_;  // the windows that take no drops
 };
 
 QRect PrimaryGeometry() {
@@ -52,6 +61,7 @@ QtScreen::QtScreen() {
         for (const QScreen* screen : QGuiApplication::screens())
             outputs.push_back(screen->name().toStdString());
         xwayland_ = IsXwaylandOutputs(outputs);
+        if (xwayland_) windowKind_ = ChoosePanelWindowKind(true, platform::WindowManagerName());
         // The input the X server reports; in a Wayland session only what happens over its own
         // windows, which tells a stale pointer from one truly back on them.
         auto motion = std::make_unique<platform::PointerMotion>();
@@ -84,10 +94,15 @@ QtScreen::QtScreen() {
         QObject::connect(screen, &QScreen::geometryChanged, context, changed);
     if (xwayland_) {
         // The pointer onto the strip runs the core's tick.
-        strip_ = std::make_unique<EdgeStrip>();
+        strip_ = std::make_unique<EdgeStrip>(windowKind_);
         strip_->touched = changed;
         // A drag from the session's own programs coming onto the strip, say.
-        dragMessages_ = std::make_unique<DragMessages>(*pointer_, changed);
+        dragMessages_ = std::make_unique<DragMessages>(*pointer_, changed, [this] {
+            std::vector<std::uintptr_t> windows{static_cast<std::uintptr_t>(strip_->winId())};
+            for (const auto& band : bands_)
+                windows.push_back(static_cast<std::uintptr_t>(band->winId()));
+            return windows;
+        });
     }
 }
 

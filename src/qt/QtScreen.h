@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/panel/PanelView.h"
+#include "core/panel/WindowKind.h"
 
 class QAbstractNativeEventFilter;
 class QObject;
@@ -40,6 +41,9 @@ class QtScreen : public IScreen {
     void WatchMotion(bool on) override;
     bool Locked() const override;
 
+    // The kind of window the panel is to be on this display.
+    PanelWindowKind windowKind() const { return windowKind_; }
+
   private:
     // On the X11 back end the pointer and the lock are asked for directly; elsewhere the
     // toolkit's pointer is used and the screen counts as unlocked. In a Wayland session's X
@@ -51,6 +55,7 @@ class QtScreen : public IScreen {
     std::unique_ptr<QSocketNotifier> motionNotifier_;
     std::unique_ptr<QObject> screenWatch_;  // the screens' signals, for as long as this lives
     bool xwayland_ = false;
+    PanelWindowKind windowKind_ = PanelWindowKind::OutsideManagement;
     mutable bool elsewhere_ = false;
     std::unique_ptr<EdgeStrip> strip_;
     std::unique_ptr<QAbstractNativeEventFilter> dragMessages_;

@@ -2,6 +2,7 @@
 
 #include "Fakes.h"
 #include "core/panel/Trigger.h"
+#include "core/panel/WindowKind.h"
 
 using namespace velmora;
 
@@ -169,6 +170,15 @@ TEST(Trigger, ALockedScreenIsAskedOnlyBeforeShowingAndKeepsThePanelHidden) {
     f.screen.locked = false;
     f.logic.Tick();
     EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+}
+
+// KWin in a Wayland session gets the one window kind it keeps above full-screen windows and sends
+// drags and keys to; everything else, KWin on an X11 session too, keeps the panel as it is.
+TEST(Trigger, OnlyKWinUnderXwaylandMakesThePanelACriticalNotification) {
+    EXPECT_EQ(ChoosePanelWindowKind(true, "KWin"), PanelWindowKind::CriticalNotification);
+    EXPECT_EQ(ChoosePanelWindowKind(false, "KWin"), PanelWindowKind::OutsideManagement);
+    for (const char* name : {"", "wlroots wm", "GNOME Shell", "Mutter", "kwin", "KWin 5"})
+        EXPECT_EQ(ChoosePanelWindowKind(true, name), PanelWindowKind::OutsideManagement) << name;
 }
 
 // In a Wayland session the X server knows the pointer only over X windows: a window over the

@@ -98,8 +98,8 @@ static void on_toplevel_close(void* data, struct xdg_toplevel* toplevel) {
     (void)toplevel;
     exit(0);
 }
-static const struct xdg_toplevel_listener toplevel_listener = {
-    .configure = on_toplevel_configure, .close = on_toplevel_close};
+static const struct xdg_toplevel_listener toplevel_listener = {.configure = on_toplevel_configure,
+                                                               .close = on_toplevel_close};
 
 // The drag source: hands the list to whatever target asks, in the one type offered.
 static void on_target(void* data, struct wl_data_source* source, const char* type) {
@@ -113,14 +113,24 @@ static void on_send(void* data, struct wl_data_source* source, const char* type,
     printf(whole ? "sent\n" : "send failed\n");
     fflush(stdout);
 }
-static void on_cancelled(void* data, struct wl_data_source* source) {
-    (void)data;
+// How the drag ended, for the test's log.
+static void ended(struct wl_data_source* source, const char* how) {
+    printf("%s\n", how);
+    fflush(stdout);
     wl_data_source_destroy(source);
 }
-static void on_drop_performed(void* data, struct wl_data_source* source) { (void)data, (void)source; }
+static void on_cancelled(void* data, struct wl_data_source* source) {
+    (void)data;
+    ended(source, "cancelled");
+}
+static void on_drop_performed(void* data, struct wl_data_source* source) {
+    (void)data, (void)source;
+    printf("dropped\n");
+    fflush(stdout);
+}
 static void on_finished(void* data, struct wl_data_source* source) {
     (void)data;
-    wl_data_source_destroy(source);
+    ended(source, "finished");
 }
 static void on_action(void* data, struct wl_data_source* source, uint32_t action) {
     (void)data, (void)source;
@@ -158,8 +168,11 @@ static void on_axis(void* data, struct wl_pointer* pointer, uint32_t time, uint3
                     wl_fixed_t value) {
     (void)data, (void)pointer, (void)time, (void)axis, (void)value;
 }
-static const struct wl_pointer_listener pointer_listener = {
-    .enter = on_enter, .leave = on_leave, .motion = on_motion, .button = on_button, .axis = on_axis};
+static const struct wl_pointer_listener pointer_listener = {.enter = on_enter,
+                                                            .leave = on_leave,
+                                                            .motion = on_motion,
+                                                            .button = on_button,
+                                                            .axis = on_axis};
 
 int main(int argc, char** argv) {
     drag_list = argc > 1 ? argv[1] : NULL;

@@ -4,6 +4,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 #include <QUrl>
 
 #include "Fakes.h"
@@ -131,6 +132,26 @@ class PanelWindowTest : public QObject {
         QTest::mouseDClick(p.form.argumentLabel(), Qt::LeftButton);
         QVERIFY(!p.logic.HasOneShotArgs());
         QVERIFY(!p.form.argumentLabel()->font().bold());
+    }
+
+    // A tooltip is a window of its own, which would come between a lingering drag and the panel.
+    void noTooltipComesUnderADrag() {
+        Panel p;
+        QWidget* label = p.form.argumentLabel();
+        const auto hover = [label] {
+            QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), label->mapToGlobal(QPoint(5, 5)));
+            QCoreApplication::sendEvent(label, &help);
+            return QToolTip::isVisible();
+        };
+        QVERIFY(hover());  // the label's help
+        const auto mime = Files({"/tmp/a.txt"});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(label, &enter);
+        QVERIFY2(!QToolTip::isVisible(), "the tooltip there is gone at once");
+        QVERIFY(!hover());
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(label, &leave);
+        QVERIFY(hover());
     }
 
     void keysActOnReleaseWithTheWholeModifierMask() {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+
+namespace velmora {
+
+// How the panel's windows stand towards the window manager.
+enum class PanelWindowKind {
+    // Outside window management (on X11 override-redirect): it lands exactly in its corner under
+    // every window manager, and the program itself keeps it above and hands the keyboard back.
+    OutsideManagement,
+    // A managed, frameless critical notification: the only kind KWin keeps above a full-screen
+    // window in a Wayland session that it also sends drags to and lets have the keyboard after a
+    // click. KWin then keeps it above and returns the keyboard itself.
+    CriticalNotification,
+};
+
+// The kind for this display. `xwayland`: the X server is a Wayland session's; `windowManagerName`:
+// the name the window manager gives itself (empty when none does). An X11 session keeps the
+// panel outside window management whatever its window manager.
+PanelWindowKind ChoosePanelWindowKind(bool xwayland, std::string_view windowManagerName);
+
+}  // namespace velmora
