@@ -53,6 +53,19 @@ INI
     warp_after_key 640 400
     wait_for 5 "the panel to hide after a warp off it" panel_hidden
     ok "corner $corner: a warp after a key brings the panel and takes it away"
+    if [ "$corner" = 0 ]; then
+        # The monitors change under a resting pointer (another resolution or layout) and bring
+        # the edge to it: the panel comes there, the pointer unmoved.
+        move_to 1005 300
+        rests "$APP_PID" 5 || fail "the hidden panel keeps waking"
+        xrandr --setmonitor '*narrow' 1010/267x800/211+0+0 none
+        wait_for 2 "the panel at the new edge under the resting pointer" panel_place
+        [ "$PX $PY" = "$((1010 - 173)) 0" ] || fail "the panel at $PX $PY on the narrower monitor"
+        xrandr --delmonitor narrow
+        move_to 640 400
+        wait_for 5 "the panel to hide" panel_hidden
+        ok "corner 0: a change of the monitors that brings the edge under the resting pointer brings the panel"
+    fi
     stop_app TERM
 done
 
