@@ -72,11 +72,14 @@ std::string WindowManagerName() {
 }
 
 void MarkAsCriticalNotification(std::uintptr_t nativeWindow) {
-    const Connection connection;
+    // Kept for the program's life, with the atoms: the panel shows again and again, and a show
+    // should cost no new connection.
+    static const Connection connection;
     xcb_connection_t* c = connection.display.connection;
     if (c == nullptr) return;
+    DropEvents(c);
     const auto window = static_cast<xcb_window_t>(nativeWindow);
-    const auto atoms = Atoms<7>(
+    static const auto atoms = Atoms<7>(
         c, {"_NET_WM_WINDOW_TYPE", "_KDE_NET_WM_WINDOW_TYPE_CRITICAL_NOTIFICATION",
             "_NET_WM_WINDOW_TYPE_NOTIFICATION", "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR",
             "_NET_WM_STATE_SKIP_PAGER", "_KDE_NET_WM_STATE_SKIP_SWITCHER"});
