@@ -23,8 +23,8 @@ namespace {
 class DragMessages : public QAbstractNativeEventFilter {
   public:
     DragMessages(platform::PointerQuery& pointer, std::function<void()> arrived,
-                 std::function<std::vector<std::uintptr_t>()> strips)
-        : pointer_(pointer), arrived_(std::move(arrived)), strips_(std::move(strips)) {
+                 const std::vector<std::uintptr_t>& strips)
+        : pointer_(pointer), arrived_(std::move(arrived)), strips_(strips) {
         qApp->installNativeEventFilter(this);
     }
     ~DragMessages() override { qApp->removeNativeEventFilter(this); }
@@ -35,7 +35,7 @@ class DragMessages : public QAbstractNativeEventFilter {
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
         if (eventType != "xcb_generic_event_t") return false;
         const bool arrived = pointer_.NoteDragMessage(message);
-        const bool declined = pointer_.DeclineDragMessage(message, strips_());
+        const bool declined = pointer_.DeclineDragMessage(message, strips_);
         if (arrived) arrived_();
         return declined;
     }
@@ -43,7 +43,7 @@ class DragMessages : public QAbstractNativeEventFilter {
   private:
     platform::PointerQuery& pointer_;
     std::function<void()> arrived_;
-    std::function<std::vector<std::uintptr_t>()> strips_;  // the windows that take no drops
+    const std::vector<std::uintptr_t>& strips_;  // the windows that take no drops
 };
 
 QRect PrimaryGeometry() {
@@ -97,12 +97,8 @@ QtScreen::QtScreen() {
         strip_ = std::make_unique<EdgeStrip>(windowKind_);
         strip_->touched = changed;
         // A drag from the session's own programs coming onto the strip, say.
-        dragMessages_ = std::make_unique<DragMessages>(*pointer_, changed, [this] {
-            std::vector<std::uintptr_t> windows{static_cast<std::uintptr_t>(strip_->winId())};
-            for (const auto& band : bands_)
-                windows.push_back(static_cast<std::uintptr_t>(band->winId()));
-            return windows;
-        });
+        stripWindows_.push_back(static_cast<std::uintptr_t>(strip_->winId()));
+        dragMessages_ = std::make_unique<DragMessages>(*pointer_, changed, stripWindows_);
     }
 }
 
@@ -146,6 +142,7 @@ void QtScreen::WatchEdge(const PixelRect& strip, const std::vector<PixelRect>& a
     while (bands_.size() < aroundPanel.size()) {
         bands_.push_back(std::make_unique<EdgeStrip>());
         bands_.back()->touched = strip_->touched;
+        stripWindows_.push_back(static_cast<std::uintptr_t>(bands_.back()->winId()));
     }
     for (std::size_t i = 0; i < bands_.size(); ++i)
         place(*bands_[i], i < aroundPanel.size() ? aroundPanel[i] : PixelRect{});

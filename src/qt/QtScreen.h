@@ -58,6 +58,7 @@ class QtScreen : public IScreen {
     PanelWindowKind windowKind_ = PanelWindowKind::OutsideManagement;
     mutable bool elsewhere_ = false;
     std::unique_ptr<EdgeStrip> strip_;
+    std::vector<std::uintptr_t> stripWindows_;  // the strip's and the bands' native handles
     std::unique_ptr<QAbstractNativeEventFilter> dragMessages_;
     std::vector<std::unique_ptr<EdgeStrip>> bands_;  // around the shown panel
 };
