@@ -3,7 +3,8 @@
 // the pointer reach the screen's edge over it. Prints "ready" once its first frame is shown.
 // With an argument (a text/uri-list), a press of the left button on it starts a drag of that
 // list, as a native file manager's would; it prints "accepted" or "refused" as the target under
-// the drag changes its mind, and "sent" when the list was handed to a target.
+// the drag changes its mind, and "sent" when the list was handed to a target. Each key it gets
+// pressed is printed as "key N" (its evdev code).
 #define _GNU_SOURCE
 #include <stdio.h>
 #include <stdlib.h>
@@ -23,6 +24,44 @@ static struct wl_data_device_manager* data_manager;
 static const char* drag_list;  // the text/uri-list dragged, if any
 static int ready;
 
+static void on_keymap(void* data, struct wl_keyboard* keyboard, uint32_t format, int fd,
+                      uint32_t size) {
+    (void)data, (void)keyboard, (void)format, (void)size;
+    close(fd);
+}
+static void on_keyboard_enter(void* data, struct wl_keyboard* keyboard, uint32_t serial,
+                              struct wl_surface* entered, struct wl_array* keys) {
+    (void)data, (void)keyboard, (void)serial, (void)entered, (void)keys;
+}
+static void on_keyboard_leave(void* data, struct wl_keyboard* keyboard, uint32_t serial,
+                              struct wl_surface* left) {
+    (void)data, (void)keyboard, (void)serial, (void)left;
+}
+static void on_key(void* data, struct wl_keyboard* keyboard, uint32_t serial, uint32_t time,
+                   uint32_t key, uint32_t state) {
+    (void)data, (void)keyboard, (void)serial, (void)time;
+    if (state != WL_KEYBOARD_KEY_STATE_PRESSED) return;
+    printf("key %u\n", key);
+    fflush(stdout);
+}
+static void on_modifiers(void* data, struct wl_keyboard* keyboard, uint32_t serial,
+                         uint32_t depressed, uint32_t latched, uint32_t locked, uint32_t group) {
+    (void)data, (void)keyboard, (void)serial, (void)depressed, (void)latched, (void)locked,
+        (void)group;
+}
+static const struct wl_keyboard_listener keyboard_listener = {
+    on_keymap, on_keyboard_enter, on_keyboard_leave, on_key, on_modifiers, NULL};
+
+// The keyboard once the seat has one (a headless compositor's comes with its first input device).
+static void on_capabilities(void* data, struct wl_seat* with, uint32_t capabilities) {
+    static struct wl_keyboard* keyboard;
+    (void)data;
+    if ((capabilities & WL_SEAT_CAPABILITY_KEYBOARD) == 0 || keyboard != NULL) return;
+    keyboard = wl_seat_get_keyboard(with);
+    wl_keyboard_add_listener(keyboard, &keyboard_listener, NULL);
+}
+static const struct wl_seat_listener seat_listener = {on_capabilities, NULL};
+
 static void on_global(void* data, struct wl_registry* registry, uint32_t name,
                       const char* interface, uint32_t version) {
     (void)data;
@@ -33,8 +72,10 @@ static void on_global(void* data, struct wl_registry* registry, uint32_t name,
         shm = wl_registry_bind(registry, name, &wl_shm_interface, 1);
     else if (strcmp(interface, xdg_wm_base_interface.name) == 0)
         wm_base = wl_registry_bind(registry, name, &xdg_wm_base_interface, 1);
-    else if (strcmp(interface, wl_seat_interface.name) == 0)
+    else if (strcmp(interface, wl_seat_interface.name) == 0) {
         seat = wl_registry_bind(registry, name, &wl_seat_interface, 1);
+        wl_seat_add_listener(seat, &seat_listener, NULL);
+    }
     else if (strcmp(interface, wl_data_device_manager_interface.name) == 0)
         data_manager = wl_registry_bind(registry, name, &wl_data_device_manager_interface, 3);
 }
@@ -173,6 +214,7 @@ static const struct wl_pointer_listener pointer_listener = {.enter = on_enter,
                                                             .motion = on_motion,
                                                             .button = on_button,
                                                             .axis = on_axis};
+
 
 int main(int argc, char** argv) {
     drag_list = argc > 1 ? argv[1] : NULL;

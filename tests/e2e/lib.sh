@@ -28,6 +28,12 @@ trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
+    # What the X server had then, for the log: its top windows, the panel's kind, the pointer.
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+        xwininfo -root -children 2>/dev/null | grep -E '^ +0x' | head -n 40 >&2 || true
+        [ -z "${PANEL:-}" ] || xprop -id "$PANEL" _NET_WM_WINDOW_TYPE _NET_WM_STATE >&2 2>/dev/null || true
+        xdotool getmouselocation >&2 2>/dev/null || true
+    fi
     exit 1
 }
 
