@@ -3,6 +3,7 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -16,6 +17,8 @@ namespace velmora::platform {
 struct DockedWindow::Impl {
     xcb_connection_t* connection = nullptr;
     std::optional<xcb_window_t> focusBefore;  // set by a click, until the panel hides
+    xcb_window_t keyboardProxy = XCB_NONE;    // made at the first RequestKeyboard
+    bool proxyMapped = false;
 };
 
 namespace {
@@ -157,6 +160,54 @@ void DockedWindow::StayBelow(std::uintptr_t nativeWindow, std::uintptr_t nativeO
         c, xcb_configure_window_checked(c, static_cast<xcb_window_t>(nativeWindow),
                                         XCB_CONFIG_WINDOW_SIBLING | XCB_CONFIG_WINDOW_STACK_MODE,
                                         values)));
+}
+
+void DockedWindow::RequestKeyboard(std::uintptr_t nativeWindow) {
+    xcb_connection_t* c = Drained(impl_->connection);
+    if (c == nullptr || impl_->proxyMapped) return;
+    const Freed<xcb_get_geometry_reply_t> own{xcb_get_geometry_reply(
+        c, xcb_get_geometry(c, static_cast<xcb_window_t>(nativeWindow)), nullptr)};
+    if (!own) return;
+    const Freed<xcb_translate_coordinates_reply_t> corner{xcb_translate_coordinates_reply(
+        c, xcb_translate_coordinates(c, static_cast<xcb_window_t>(nativeWindow), own->root, 0, 0),
+        nullptr)};
+    if (!corner) return;
+    if (impl_->keyboardProxy == XCB_NONE) {
+        const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+        impl_->keyboardProxy = xcb_generate_id(c);
+        // Outside window management too, and black as the panel's frame there.
+        const std::uint32_t values[] = {screen->black_pixel, 1};
+        xcb_create_window(c, XCB_COPY_FROM_PARENT, impl_->keyboardProxy, own->root, 0, 0, 1, 1, 0,
+                          XCB_WINDOW_CLASS_INPUT_OUTPUT, XCB_COPY_FROM_PARENT,
+                          XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
+        // A normal window asks for the keyboard; the panel's own kind (a utility) does not, and
+        // so takes none as it shows.
+        const auto atom = [c](const char* name) {
+            const Freed<xcb_intern_atom_reply_t> reply{xcb_intern_atom_reply(
+                c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+                nullptr)};
+            return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        };
+        const xcb_atom_t normal = atom("_NET_WM_WINDOW_TYPE_NORMAL");
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, impl_->keyboardProxy,
+                            atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &normal);
+    }
+    const std::uint32_t place[] = {static_cast<std::uint32_t>(corner->dst_x),
+                                   static_cast<std::uint32_t>(corner->dst_y), XCB_STACK_MODE_ABOVE};
+    xcb_configure_window(c, impl_->keyboardProxy,
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_STACK_MODE,
+                         place);
+    xcb_map_window(c, impl_->keyboardProxy);
+    impl_->proxyMapped = true;
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+}
+
+void DockedWindow::ReleaseKeyboard() {
+    xcb_connection_t* c = Drained(impl_->connection);
+    if (c == nullptr || !impl_->proxyMapped) return;
+    xcb_unmap_window(c, impl_->keyboardProxy);
+    impl_->proxyMapped = false;
+    std::free(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
 }
 
 }  // namespace velmora::platform

@@ -12,5 +12,7 @@ void DockedWindow::RememberFocus(std::uintptr_t) {}
 void DockedWindow::ReturnFocus(std::uintptr_t) {}
 void DockedWindow::KeepAbove(std::uintptr_t) {}
 void DockedWindow::StayBelow(std::uintptr_t, std::uintptr_t) {}
+void DockedWindow::RequestKeyboard(std::uintptr_t) {}
+void DockedWindow::ReleaseKeyboard() {}
 
 }  // namespace velmora::platform

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QWindow>
 
 #include "core/ui/Layout.h"
 #include "core/ui/Texts.h"
@@ -72,7 +73,7 @@ PanelWindow::PanelWindow(PanelWindowKind kind, QWidget* parent)
     });
     // The window manager does all that for a managed panel.
     if (QGuiApplication::platformName() == QLatin1String("xcb") &&
-        kind_ == PanelWindowKind::OutsideManagement) {
+        kind_ != PanelWindowKind::CriticalNotification) {
         docked_ = std::make_unique<platform::DockedWindow>();
     }
     timer_.setInterval(panel::kTickIntervalMs);
@@ -151,7 +152,8 @@ void PanelWindow::BuildControls() {
 void PanelWindow::MakeTopmost() {
     // A critical notification is above everything already; new flags would make the toolkit
     // write the window's type afresh.
-    if (kind_ == PanelWindowKind::OutsideManagement) setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    if (kind_ != PanelWindowKind::CriticalNotification)
+        setWindowFlag(Qt::WindowStaysOnTopHint, true);
     move(0, 0);
 }
 
@@ -175,7 +177,11 @@ void PanelWindow::Show() {
 
 void PanelWindow::Hide() {
     dragOver_ = false;
-    if (docked_) docked_->ReturnFocus(static_cast<std::uintptr_t>(winId()));
+    HoldKeys(false);
+    // In a Wayland session the compositor gives the keyboard back itself once the focused window
+    // goes; an X focus handed on first would leave it with no window at all (GNOME).
+    if (docked_ && kind_ == PanelWindowKind::OutsideManagement)
+        docked_->ReturnFocus(static_cast<std::uintptr_t>(winId()));
     hide();
 }
 
@@ -253,18 +259,31 @@ bool PanelWindow::eventFilter(QObject* watched, QEvent* event) {
         default:
             break;
     }
-    if (event->type() == QEvent::MouseButtonPress && widget->window() == this &&
-        !isActiveWindow()) {
-        if (docked_) docked_->RememberFocus(static_cast<std::uintptr_t>(winId()));
-        activateWindow();
+    if (event->type() == QEvent::MouseButtonPress && widget->window() == this) {
+        if (!isActiveWindow()) {
+            if (docked_ && kind_ == PanelWindowKind::OutsideManagement)
+                docked_->RememberFocus(static_cast<std::uintptr_t>(winId()));
+            activateWindow();
+        }
+        if (kind_ == PanelWindowKind::OutsideManagementHoldingKeys) HoldKeys(true);
     } else if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) &&
                docked_ && widget->isWindow() && widget != this &&
                widget->windowType() != Qt::ToolTip && widget->windowType() != Qt::Popup) {
+        // The keys are the dialog's now.
+        HoldKeys(false);
         // Our dialogs and messages are managed windows, which the panel would otherwise cover.
         docked_->StayBelow(static_cast<std::uintptr_t>(winId()),
                            static_cast<std::uintptr_t>(widget->winId()));
     }
     return false;
+}
+
+void PanelWindow::HoldKeys(bool hold) {
+    if (hold == holdingKeys_ || windowHandle() == nullptr || !docked_) return;
+    if (hold) docked_->RequestKeyboard(static_cast<std::uintptr_t>(winId()));
+    // The X server's grab, not the toolkit's own: the keys still go to the focused control.
+    holdingKeys_ = windowHandle()->setKeyboardGrabEnabled(hold) && hold;
+    if (!holdingKeys_) docked_->ReleaseKeyboard();
 }
 
 void PanelWindow::paintEvent(QPaintEvent*) {

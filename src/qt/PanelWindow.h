@@ -75,6 +75,9 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     void BuildControls();
     // Runs the timer while it is enabled and not idle.
     void RunTimer();
+    // Holds the keyboard for the panel after a click, where the compositor would take it back
+    // at once, and lets it go again.
+    void HoldKeys(bool hold);
 
     ItemListWidget* list_ = nullptr;
     ArgumentLabel* argumentLabel_ = nullptr;
@@ -89,6 +92,7 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     bool enabled_ = true;
     bool idle_ = false;
     bool dragOver_ = false;  // a drag is over one of the panel's drop targets
+    bool holdingKeys_ = false;
     std::unique_ptr<QtListControl> listControl_;
     std::unique_ptr<platform::DockedWindow> docked_;  // on X11, outside window management
     double borderX_ = 0;  // the right line's x in twips; the core's layout decides it

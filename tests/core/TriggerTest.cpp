@@ -173,12 +173,21 @@ TEST(Trigger, ALockedScreenIsAskedOnlyBeforeShowingAndKeepsThePanelHidden) {
 }
 
 // KWin in a Wayland session gets the one window kind it keeps above full-screen windows and sends
-// drags and keys to; everything else, KWin on an X11 session too, keeps the panel as it is.
-TEST(Trigger, OnlyKWinUnderXwaylandMakesThePanelACriticalNotification) {
+// drags and keys to; sway's kin a panel that holds the keys after a click; the other compositors
+// one that leaves the keyboard's return to them. X11 sessions keep the panel as it is, whatever
+// their window manager.
+TEST(Trigger, TheWindowKindFollowsTheWaylandCompositorOnly) {
     EXPECT_EQ(ChoosePanelWindowKind(true, "KWin"), PanelWindowKind::CriticalNotification);
     EXPECT_EQ(ChoosePanelWindowKind(false, "KWin"), PanelWindowKind::OutsideManagement);
-    for (const char* name : {"", "wlroots wm", "GNOME Shell", "Mutter", "kwin", "KWin 5"})
-        EXPECT_EQ(ChoosePanelWindowKind(true, name), PanelWindowKind::OutsideManagement) << name;
+    EXPECT_EQ(ChoosePanelWindowKind(true, "wlroots wm"),
+              PanelWindowKind::OutsideManagementHoldingKeys);
+    EXPECT_EQ(ChoosePanelWindowKind(false, "wlroots wm"), PanelWindowKind::OutsideManagement);
+    for (const char* name : {"", "wlroots", "GNOME Shell", "Mutter", "kwin", "KWin 5"}) {
+        EXPECT_EQ(ChoosePanelWindowKind(true, name),
+                  PanelWindowKind::OutsideManagementUnderXwayland)
+            << name;
+        EXPECT_EQ(ChoosePanelWindowKind(false, name), PanelWindowKind::OutsideManagement) << name;
+    }
 }
 
 // In a Wayland session the X server knows the pointer only over X windows: a window over the

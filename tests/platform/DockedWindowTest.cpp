@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "platform/DockedWindow.h"
@@ -152,6 +154,74 @@ TEST_F(DockedWindowTest, GivesTheFocusToThePointerWhenTheFormerWindowIsGone) {
     Sync();
     docked_.ReturnFocus(panel_);
     EXPECT_EQ(Focused(), static_cast<xcb_window_t>(XCB_INPUT_FOCUS_POINTER_ROOT));
+}
+
+// The window that asks the compositor for the keyboard: one pixel over the panel's corner, above
+// it, outside window management, of the kind that asks for the keyboard; gone again on release,
+// and back where the panel is now on the next request.
+TEST_F(DockedWindowTest, AsksForTheKeyboardWithAPixelOverThePanelUntilReleased) {
+    const auto mappedOthers = [this] {
+        std::vector<xcb_window_t> found;
+        xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c_, xcb_query_tree(c_, root_), nullptr);
+        const xcb_window_t* children = xcb_query_tree_children(tree);
+        for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
+            xcb_get_window_attributes_reply_t* a = xcb_get_window_attributes_reply(
+                c_, xcb_get_window_attributes(c_, children[i]), nullptr);
+            if (a != nullptr && a->map_state == XCB_MAP_STATE_VIEWABLE &&
+                std::find(made_.begin(), made_.end(), children[i]) == made_.end())
+                found.push_back(children[i]);
+            std::free(a);
+        }
+        std::free(tree);
+        return found;
+    };
+    docked_.RequestKeyboard(panel_);
+    std::vector<xcb_window_t> asking = mappedOthers();
+    ASSERT_EQ(asking.size(), 1u);
+    const xcb_window_t proxy = asking[0];
+    xcb_get_geometry_reply_t* g = xcb_get_geometry_reply(c_, xcb_get_geometry(c_, proxy), nullptr);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(std::vector<int>({g->x, g->y, g->width, g->height}),
+              std::vector<int>({1000, 0, 1, 1}));
+    std::free(g);
+    xcb_get_window_attributes_reply_t* a =
+        xcb_get_window_attributes_reply(c_, xcb_get_window_attributes(c_, proxy), nullptr);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->override_redirect, 1);
+    std::free(a);
+    const auto atom = [this](const char* name) {
+        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(
+            c_, xcb_intern_atom(c_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
+            nullptr);
+        const xcb_atom_t value = r->atom;
+        std::free(r);
+        return value;
+    };
+    xcb_get_property_reply_t* type = xcb_get_property_reply(
+        c_, xcb_get_property(c_, 0, proxy, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 0, 8),
+        nullptr);
+    ASSERT_NE(type, nullptr);
+    ASSERT_EQ(xcb_get_property_value_length(type), 4);
+    EXPECT_EQ(*static_cast<xcb_atom_t*>(xcb_get_property_value(type)),
+              atom("_NET_WM_WINDOW_TYPE_NORMAL"));
+    std::free(type);
+    EXPECT_EQ(Stacking().back(), panel_);  // the panel is topmost of ours, the pixel above it
+    docked_.RequestKeyboard(panel_);       // a second click: still the one window
+    EXPECT_EQ(mappedOthers(), std::vector<xcb_window_t>{proxy});
+
+    docked_.ReleaseKeyboard();
+    Sync();
+    EXPECT_TRUE(mappedOthers().empty());
+
+    const std::uint32_t moved[] = {20, 30};
+    xcb_configure_window(c_, panel_, XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, moved);
+    Sync();
+    docked_.RequestKeyboard(panel_);
+    g = xcb_get_geometry_reply(c_, xcb_get_geometry(c_, proxy), nullptr);
+    ASSERT_NE(g, nullptr);
+    EXPECT_EQ(std::vector<int>({g->x, g->y}), std::vector<int>({20, 30}));
+    std::free(g);
+    docked_.ReleaseKeyboard();
 }
 
 }  // namespace

@@ -6,7 +6,12 @@ PanelWindowKind ChoosePanelWindowKind(bool xwayland, std::string_view windowMana
     // KWin sends no drag messages to override-redirect windows and keeps the keyboard with the
     // Wayland window after a click on one.
     if (xwayland && windowManagerName == "KWin") return PanelWindowKind::CriticalNotification;
-    return PanelWindowKind::OutsideManagement;
+    // wlroots' window manager lets no X window keep the focus that the compositor did not give
+    // it, but leaves keyboard grabs alone.
+    if (xwayland && windowManagerName == "wlroots wm")
+        return PanelWindowKind::OutsideManagementHoldingKeys;
+    return xwayland ? PanelWindowKind::OutsideManagementUnderXwayland
+                    : PanelWindowKind::OutsideManagement;
 }
 
 }  // namespace velmora

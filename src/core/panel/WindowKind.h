@@ -9,6 +9,13 @@ enum class PanelWindowKind {
     // Outside window management (on X11 override-redirect): it lands exactly in its corner under
     // every window manager, and the program itself keeps it above and hands the keyboard back.
     OutsideManagement,
+    // The same in a Wayland session (GNOME, weston...), where the compositor hands the keyboard
+    // back to its own window when the clicked panel hides: the program leaves the focus alone.
+    OutsideManagementUnderXwayland,
+    // Outside window management under a compositor that hands the keyboard back to its own
+    // window at once after a click on such a window (the wlroots ones: sway and its kin). A click
+    // on the panel holds the keyboard for it, until it hides or a window of ours comes up.
+    OutsideManagementHoldingKeys,
     // A managed, frameless critical notification: the only kind KWin keeps above a full-screen
     // window in a Wayland session that it also sends drags to and lets have the keyboard after a
     // click. KWin then keeps it above and returns the keyboard itself.
