@@ -30,11 +30,12 @@ class DockedWindow {
     // When one of the program's own windows (a dialog, a message) comes up: puts the panel just
     // below it (below its window manager's frame), so that the panel never covers it.
     void StayBelow(std::uintptr_t window, std::uintptr_t other);
-    // After a click, where the compositor gives the keyboard to an X window outside window
-    // management only as one that asks for it is mapped (sway and its kin): maps a one-pixel
-    // window over the panel's corner that asks for it. The compositor's keys then reach the X
-    // server; the panel holds them with a keyboard grab of its own. Until ReleaseKeyboard, as the
-    // panel hides: then the compositor gives its own window the keyboard again.
+    // After a click on the panel, or as a dialog of ours comes up, where the compositor gives the
+    // keyboard to an X window outside window management only as one that asks for it is mapped
+    // (sway and its kin): maps a one-pixel window over the corner of `window` (the panel or the
+    // dialog) that asks for it. The compositor's keys then reach the X server; the window holds
+    // them with a keyboard grab of its own. Until ReleaseKeyboard, as the panel hides or the
+    // dialog closes: then the compositor gives its own window the keyboard again.
     void RequestKeyboard(std::uintptr_t window);
     void ReleaseKeyboard();
 

@@ -177,7 +177,7 @@ void PanelWindow::Show() {
 
 void PanelWindow::Hide() {
     dragOver_ = false;
-    HoldKeys(false);
+    HoldKeysFor(nullptr);
     // In a Wayland session the compositor gives the keyboard back itself once the focused window
     // goes; an X focus handed on first would leave it with no window at all (GNOME).
     if (docked_ && kind_ == PanelWindowKind::OutsideManagement)
@@ -234,7 +234,7 @@ void PanelWindow::RunTimer() {
 
 bool PanelWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!watched->isWidgetType()) return false;
-    const auto* widget = static_cast<QWidget*>(watched);
+    auto* widget = static_cast<QWidget*>(watched);
     // No tooltip under a drag: it would be a window of its own between the drag and the panel,
     // which takes no drop. A drag that lingers over the panel may still seem to the toolkit a
     // pointer at rest there (the drag of a Wayland program, seen through Xwayland).
@@ -265,25 +265,50 @@ bool PanelWindow::eventFilter(QObject* watched, QEvent* event) {
                 docked_->RememberFocus(static_cast<std::uintptr_t>(winId()));
             activateWindow();
         }
-        if (kind_ == PanelWindowKind::OutsideManagementHoldingKeys) HoldKeys(true);
-    } else if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) &&
-               docked_ && widget->isWindow() && widget != this &&
-               widget->windowType() != Qt::ToolTip && widget->windowType() != Qt::Popup) {
-        // The keys are the dialog's now.
-        HoldKeys(false);
-        // Our dialogs and messages are managed windows, which the panel would otherwise cover.
+        if (kind_ == PanelWindowKind::OutsideManagementHoldingKeys) HoldKeysFor(this);
+        return false;
+    }
+    // Our dialogs and messages from here on.
+    if (!docked_ || !widget->isWindow() || widget == this || widget->windowType() == Qt::ToolTip ||
+        widget->windowType() == Qt::Popup)
+        return false;
+    if (kind_ == PanelWindowKind::OutsideManagementHoldingKeys) {
+        // sway shows only windows outside window management above a full-screen window, and
+        // gives them the keys as it gives the panel its own. Not mapped yet as it shows, the
+        // window takes the keys once it is activated.
+        if (event->type() == QEvent::Show && widget->windowHandle() != nullptr) {
+            widget->windowHandle()->setFlags(widget->windowHandle()->flags() |
+                                             Qt::BypassWindowManagerHint);
+            HoldKeysFor(nullptr);
+        }
+        if (event->type() == QEvent::WindowActivate) HoldKeysFor(widget);
+        // The keys go on to the dialog under a closed message, or back to the panel.
+        if (event->type() == QEvent::Hide && keysHolder_ == widget) {
+            QWidget* next = QApplication::activeModalWidget();
+            HoldKeysFor(next != nullptr ? next : isVisible() ? this : nullptr);
+        }
+    }
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
+        // Managed elsewhere, they would be covered by the panel.
         docked_->StayBelow(static_cast<std::uintptr_t>(winId()),
                            static_cast<std::uintptr_t>(widget->winId()));
     }
     return false;
 }
 
-void PanelWindow::HoldKeys(bool hold) {
-    if (hold == holdingKeys_ || windowHandle() == nullptr || !docked_) return;
-    if (hold) docked_->RequestKeyboard(static_cast<std::uintptr_t>(winId()));
-    // The X server's grab, not the toolkit's own: the keys still go to the focused control.
-    holdingKeys_ = windowHandle()->setKeyboardGrabEnabled(hold) && hold;
-    if (!holdingKeys_) docked_->ReleaseKeyboard();
+void PanelWindow::HoldKeysFor(QWidget* window) {
+    if (window == keysHolder_ || !docked_ || windowHandle() == nullptr) return;
+    // The X server's grab, not the toolkit's own: the keys still go to the window's focused
+    // control. The program has one grab: taken for another window, it moves there.
+    if (window != nullptr && window->windowHandle() != nullptr &&
+        window->windowHandle()->setKeyboardGrabEnabled(true)) {
+        docked_->RequestKeyboard(static_cast<std::uintptr_t>(window->winId()));
+        keysHolder_ = window;
+        return;
+    }
+    if (keysHolder_ != nullptr || window != nullptr) windowHandle()->setKeyboardGrabEnabled(false);
+    docked_->ReleaseKeyboard();
+    keysHolder_ = nullptr;
 }
 
 void PanelWindow::paintEvent(QPaintEvent*) {

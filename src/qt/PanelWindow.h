@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <memory>
@@ -75,9 +76,9 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     void BuildControls();
     // Runs the timer while it is enabled and not idle.
     void RunTimer();
-    // Holds the keyboard for the panel after a click, where the compositor would take it back
-    // at once, and lets it go again.
-    void HoldKeys(bool hold);
+    // Holds the keyboard for the panel after a click, or for a dialog of ours as it comes up,
+    // where the compositor would take it back at once; null lets it go.
+    void HoldKeysFor(QWidget* window);
 
     ItemListWidget* list_ = nullptr;
     ArgumentLabel* argumentLabel_ = nullptr;
@@ -91,8 +92,8 @@ class PanelWindow : public QWidget, public IPanelView, public ITimer {
     QTimer soonTimer_;  // TickSoon's
     bool enabled_ = true;
     bool idle_ = false;
-    bool dragOver_ = false;  // a drag is over one of the panel's drop targets
-    bool holdingKeys_ = false;
+    bool dragOver_ = false;         // a drag is over one of the panel's drop targets
+    QPointer<QWidget> keysHolder_;  // the window holding the keyboard, if any
     std::unique_ptr<QtListControl> listControl_;
     std::unique_ptr<platform::DockedWindow> docked_;  // on X11, outside window management
     double borderX_ = 0;  // the right line's x in twips; the core's layout decides it

@@ -44,7 +44,7 @@ start_app
 assert_stays_hidden 700
 
 # Over the native window at the right edge: the panel comes, exactly in its corner.
-pointer_to $((SCREEN_W - 3)) 600
+pointer_onto $((SCREEN_W - 3)) 600
 wait_for 5 "the panel to appear at the edge over the native window" panel_place
 [ "$PX $PY $PW $PH" = "$((SCREEN_W - 173 * S)) 0 $((173 * S)) $((449 * S))" ] || fail "the panel is at $PX $PY ${PW}x$PH"
 ok "$compositor: the panel appears in its corner when the pointer reaches the edge over a native window"
@@ -146,36 +146,55 @@ wait_for 5 "the native window to have the keys again" \
 ok "$compositor: a click on the panel gives it the keys, its hiding gives them back"
 pointer_to $((SCREEN_W - 3)) 300
 wait_for 5 "the panel to appear" panel_place
-pointer_onto $((PX + 40 * S)) $((12 * S))
-# The settings dialog opens above the panel and closes by its button (not on sway, which opens
-# it behind the full-screen native window, README).
-if [ "$compositor" != sway ]; then
-    click_at $((PX + 130 * S)) $((12 * S)) # "設定(&C)"
-    wait_for 5 "the settings dialog" visible_window "設定"
-    DIALOG=$(visible_window "設定")
-    # Where the X server has it, once the compositor has placed it.
-    settled() {
-        local before
-        before=$(abs_geometry "$1")
-        sleep 0.2
-        [ "$(abs_geometry "$1")" = "$before" ]
-    }
-    wait_for 5 "the dialog to be placed" settled "$DIALOG"
+pointer_onto $((PX + 130 * S)) $((12 * S))
+# The settings dialog opens above the panel and the full-screen native window (on sway outside
+# window management, as the panel), takes the keys and closes by its button: the corner list has
+# the focus, one down is 右下, and 更新(&U) applies it.
+click_at $((PX + 130 * S)) $((12 * S)) # "設定(&C)"
+wait_for 5 "the settings dialog" visible_window "設定"
+DIALOG=$(visible_window "設定")
+# Where the X server has it, once the compositor has placed it.
+settled() {
+    local before
+    before=$(abs_geometry "$1")
+    sleep 0.2
+    [ "$(abs_geometry "$1")" = "$before" ]
+}
+wait_for 5 "the dialog to be placed" settled "$DIALOG"
+read -r DX DY DW DH < <(abs_geometry "$DIALOG")
+clear_of_panel "$DIALOG" "the settings dialog"
+# The pointer onto "更新(&U)", wherever the compositor has the dialog by now (KWin may place it
+# again after a while).
+onto_update() {
     read -r DX DY DW DH < <(abs_geometry "$DIALOG")
-    clear_of_panel "$DIALOG" "the settings dialog"
-    # The pointer onto "中断(&A)", wherever the compositor has the dialog by now (KWin may place
-    # it again after a while).
-    onto_abort() {
-        read -r DX DY DW DH < <(abs_geometry "$DIALOG")
-        pointer_to $((DX + DW - 40)) $((DY + DH - 20))
-        xdotool getmouselocation | grep -q "window:$DIALOG\$"
-    }
-    wait_for 5 "the pointer over the dialog" onto_abort
-    click_at $((DX + DW - 40)) $((DY + DH - 20))
-    wait_for 5 "the settings dialog to close" sh -c '! xdotool search --onlyvisible --name "^設定\$"'
-    ok "$compositor: the settings dialog opens above the panel and closes by its button"
+    pointer_to $((DX + 48 * S)) $((DY + 150 * S))
+    xdotool getmouselocation | grep -q "window:$DIALOG\$"
+}
+if [ "$compositor" = sway ]; then
+    wait_for 5 "the dialog to hold the keyboard" keyboard_grabbed
+else
+    wait_for 5 "the dialog to have the focus" has_focus "$DIALOG"
 fi
-click_at $((PX + 42 * S)) $((12 * S)) # "終了(&E)"
+key 108 # Down
+if [ "$compositor" = sway ]; then
+    # A click on another program's window gives it the keys, though the dialog stays open.
+    click_at 200 700
+    from=$(($(wc -l <"$WORK/cover.log") + 1))
+    key 30 # A
+    wait_for 5 "the native window to have the keys" \
+        sh -c "tail -n +$from '$WORK/cover.log' | grep -qx 'key 30'"
+fi
+wait_for 5 "the pointer over the dialog" onto_update
+click_at $((DX + 48 * S)) $((DY + 150 * S))
+wait_for 5 "the settings dialog to close" sh -c '! xdotool search --onlyvisible --name "^設定\$"'
+pointer_to 640 400
+wait_for 5 "the panel to hide" panel_hidden
+pointer_to $((SCREEN_W - 3)) $((SCREEN_H - 100))
+wait_for 5 "the panel to appear" panel_place
+[ "$PY" = $((SCREEN_H - 449 * S)) ] || fail "the panel is at $PX $PY, not in the bottom-right corner"
+ok "$compositor: the settings dialog opens above the panel, takes the keys and closes by its button"
+pointer_onto $((PX + 42 * S)) $((PY + 12 * S))
+click_at $((PX + 42 * S)) $((PY + 12 * S)) # "終了(&E)"
 wait_exit
 # What the exit button saved: the clicked entry deleted, and the dropped file added where the
 # desktop allows drops.
@@ -183,4 +202,5 @@ expected="/bin/false "
 [ "$drops" = no ] || expected+="$WORK/files/dropped.txt "
 targets=$(grep '^ItemPath' "$SETTINGS" | cut -d= -f2- | tr '\n' ' ')
 [ "$targets" = "$expected" ] || { cat "$SETTINGS"; fail "saved: $targets"; }
+grep -qx 'WindowPosition=1' "$SETTINGS" || { cat "$SETTINGS"; fail "the corner was not saved"; }
 ok "$compositor: the exit button saved the list (drops: $drops)"

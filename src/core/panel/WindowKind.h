@@ -13,8 +13,10 @@ enum class PanelWindowKind {
     // back to its own window when the clicked panel hides: the program leaves the focus alone.
     OutsideManagementUnderXwayland,
     // Outside window management under a compositor that hands the keyboard back to its own
-    // window at once after a click on such a window (the wlroots ones: sway and its kin). A click
-    // on the panel holds the keyboard for it, until it hides or a window of ours comes up.
+    // window at once after a click on such a window, and shows no other X window above a
+    // full-screen one (the wlroots ones: sway and its kin). A click on the panel holds the
+    // keyboard for it until it hides; the dialogs and messages stand outside window management
+    // too and hold the keyboard while they are up.
     OutsideManagementHoldingKeys,
     // A managed, frameless critical notification: the only kind KWin keeps above a full-screen
     // window in a Wayland session that it also sends drags to and lets have the keyboard after a
