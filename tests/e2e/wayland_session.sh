@@ -79,11 +79,10 @@ if [ "$compositor" = mutter-two-monitors ]; then
 fi
 
 # A file dragged from the native window to the edge brings the panel, and dropped on the list it
-# becomes an item; dropped on 「引数 D&D」 it is the next launch's argument (GNOME; not sway,
-# README). Not at scale 2: there the drop ends without the data being asked for; not on KDE:
-# there a drop now and then ends so too (measured, causes not found yet).
-drops=no
-case $compositor in mutter | mutter-two-monitors) drops=yes ;; esac
+# becomes an item; dropped on 「引数 D&D」 it is the next launch's argument (GNOME and KDE; not
+# sway, whose drags reach no X window, README).
+drops=yes
+[ "$compositor" = sway ] && drops=no
 # drag_file_to X Y: the native window's file, from the window to the edge and on to X,Y on the
 # panel, dropped there once the panel has accepted it.
 drag_file_to() {
