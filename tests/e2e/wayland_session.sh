@@ -122,8 +122,10 @@ fi
 pointer_to $((SCREEN_W - 3)) 300
 wait_for 5 "the panel to appear" panel_place
 if [ "$compositor" = kwin ]; then
-    # Shown again, it is still listed in no taskbar or pager (KWin drops the states at each hide).
-    for state in _NET_WM_STATE_SKIP_TASKBAR _NET_WM_STATE_SKIP_PAGER; do
+    # Shown again, it is still listed in no taskbar, pager or Alt+Tab switcher (KWin drops the
+    # states at each hide).
+    for state in _NET_WM_STATE_SKIP_TASKBAR _NET_WM_STATE_SKIP_PAGER \
+        _KDE_NET_WM_STATE_SKIP_SWITCHER; do
         xprop -id "$PANEL" _NET_WM_STATE | grep -q "$state" || fail "the panel lacks $state"
     done
 fi
