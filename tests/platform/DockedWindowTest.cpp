@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
+#include "XcbProperties.h"
 #include "platform/DockedWindow.h"
 
 namespace velmora::platform {
@@ -189,22 +189,8 @@ TEST_F(DockedWindowTest, AsksForTheKeyboardWithAPixelOverThePanelUntilReleased) 
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->override_redirect, 1);
     std::free(a);
-    const auto atom = [this](const char* name) {
-        xcb_intern_atom_reply_t* r = xcb_intern_atom_reply(
-            c_, xcb_intern_atom(c_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-            nullptr);
-        const xcb_atom_t value = r->atom;
-        std::free(r);
-        return value;
-    };
-    xcb_get_property_reply_t* type = xcb_get_property_reply(
-        c_, xcb_get_property(c_, 0, proxy, atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 0, 8),
-        nullptr);
-    ASSERT_NE(type, nullptr);
-    ASSERT_EQ(xcb_get_property_value_length(type), 4);
-    EXPECT_EQ(*static_cast<xcb_atom_t*>(xcb_get_property_value(type)),
-              atom("_NET_WM_WINDOW_TYPE_NORMAL"));
-    std::free(type);
+    EXPECT_EQ(AtomsOf(c_, proxy, "_NET_WM_WINDOW_TYPE"),
+              std::vector<xcb_atom_t>{InternAtom(c_, "_NET_WM_WINDOW_TYPE_NORMAL")});
     EXPECT_EQ(Stacking().back(), panel_);  // the panel is topmost of ours, the pixel above it
     docked_.RequestKeyboard(panel_);       // a second click: still the one window
     EXPECT_EQ(mappedOthers(), std::vector<xcb_window_t>{proxy});

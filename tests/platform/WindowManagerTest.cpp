@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "XcbProperties.h"
 #include "platform/WindowManager.h"
 
 namespace velmora::platform {
@@ -27,14 +28,7 @@ class WindowManagerTest : public ::testing::Test {
         xcb_disconnect(c_);
     }
 
-    xcb_atom_t Atom(const char* name) {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            c_, xcb_intern_atom(c_, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-            nullptr);
-        const xcb_atom_t atom = reply->atom;
-        std::free(reply);
-        return atom;
-    }
+    xcb_atom_t Atom(const char* name) { return InternAtom(c_, name); }
     xcb_window_t Window() {
         const xcb_window_t window = xcb_generate_id(c_);
         xcb_create_window(c_, XCB_COPY_FROM_PARENT, window, root_, 0, 0, 10, 10, 0,
@@ -51,12 +45,7 @@ class WindowManagerTest : public ::testing::Test {
                             static_cast<std::uint32_t>(atoms.size()), atoms.data());
     }
     std::vector<xcb_atom_t> Atoms(xcb_window_t on, const char* property) {
-        xcb_get_property_reply_t* reply = xcb_get_property_reply(
-            c_, xcb_get_property(c_, 0, on, Atom(property), XCB_ATOM_ATOM, 0, 64), nullptr);
-        const auto* data = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-        std::vector<xcb_atom_t> atoms(data, data + xcb_get_property_value_length(reply) / 4);
-        std::free(reply);
-        return atoms;
+        return AtomsOf(c_, on, property);
     }
     // A window manager's check window, named as EWMH has it; on the root when `announced`.
     xcb_window_t CheckWindow(const std::string& name, bool announced = true) {
