@@ -153,7 +153,7 @@ click_at() {
     send button 0
 }
 key() { send key "$1" 1 && send key "$1" 0; }
-KEY_DELETE=111 KEY_ALT=56 KEY_UP=103 KEY_DOWN=108
+KEY_DELETE=111 KEY_ALT=56 KEY_UP=103 KEY_DOWN=108 KEY_A=30
 
 # pointer_onto X Y: the pointer to X,Y over a window of ours that has just appeared there, as a
 # hand reaches for what it sees. The compositor shows a window a while after the X server maps it,

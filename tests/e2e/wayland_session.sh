@@ -143,9 +143,9 @@ key $KEY_DELETE
 pointer_to 640 400
 wait_for 5 "the panel to hide" panel_hidden
 from=$(($(wc -l <"$WORK/cover.log") + 1))
-key 30 # A
+key $KEY_A
 wait_for 5 "the native window to have the keys again" \
-    sh -c "tail -n +$from '$WORK/cover.log' | grep -qx 'key 30'"
+    sh -c "tail -n +$from '$WORK/cover.log' | grep -qx 'key $KEY_A'"
 ok "$compositor: a click on the panel gives it the keys, its hiding gives them back"
 pointer_to $((SCREEN_W - 3)) 300
 wait_for 5 "the panel to appear" panel_place
@@ -178,14 +178,14 @@ if [ "$compositor" = sway ]; then
 else
     wait_for 5 "the dialog to have the focus" has_focus "$DIALOG"
 fi
-key 108 # Down
+key $KEY_DOWN
 if [ "$compositor" = sway ]; then
     # A click on another program's window gives it the keys, though the dialog stays open.
     click_at 200 700
     from=$(($(wc -l <"$WORK/cover.log") + 1))
-    key 30 # A
+    key $KEY_A
     wait_for 5 "the native window to have the keys" \
-        sh -c "tail -n +$from '$WORK/cover.log' | grep -qx 'key 30'"
+        sh -c "tail -n +$from '$WORK/cover.log' | grep -qx 'key $KEY_A'"
 fi
 wait_for 5 "the pointer over the dialog" onto_update
 click_at $((DX + 48 * S)) $((DY + 150 * S))
