@@ -3,7 +3,6 @@
 #include <xcb/xcb.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -182,15 +181,10 @@ void DockedWindow::RequestKeyboard(std::uintptr_t nativeWindow) {
                           XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT, values);
         // A normal window asks for the keyboard; the panel's own kind (a utility) does not, and
         // so takes none as it shows.
-        const auto atom = [c](const char* name) {
-            const Freed<xcb_intern_atom_reply_t> reply{xcb_intern_atom_reply(
-                c, xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(name)), name),
-                nullptr)};
-            return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-        };
-        const xcb_atom_t normal = atom("_NET_WM_WINDOW_TYPE_NORMAL");
-        xcb_change_property(c, XCB_PROP_MODE_REPLACE, impl_->keyboardProxy,
-                            atom("_NET_WM_WINDOW_TYPE"), XCB_ATOM_ATOM, 32, 1, &normal);
+        const auto [type, normal] =
+            InternAtoms<2>(c, {"_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_NORMAL"});
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, impl_->keyboardProxy, type, XCB_ATOM_ATOM, 32,
+                            1, &normal);
     }
     const std::uint32_t place[] = {static_cast<std::uint32_t>(corner->dst_x),
                                    static_cast<std::uint32_t>(corner->dst_y), XCB_STACK_MODE_ABOVE};

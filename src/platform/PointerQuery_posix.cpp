@@ -5,14 +5,13 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 
 namespace velmora::platform {
 
 namespace {
 enum Xdnd { kEnter, kPosition, kLeave, kDrop, kStatus, kFinished, kMessages };
-constexpr const char* kXdndNames[kMessages] = {"XdndEnter", "XdndPosition", "XdndLeave",
-                                               "XdndDrop",  "XdndStatus",   "XdndFinished"};
+constexpr std::array<const char*, kMessages> kXdndNames = {
+    "XdndEnter", "XdndPosition", "XdndLeave", "XdndDrop", "XdndStatus", "XdndFinished"};
 }  // namespace
 
 struct PointerQuery::Impl {
@@ -27,19 +26,7 @@ struct PointerQuery::Impl {
     bool InternXdnd() {
         if (connection == nullptr) return false;
         if (xdnd) return true;
-        xcb_intern_atom_cookie_t cookies[kMessages];
-        for (int i = 0; i < kMessages; ++i)
-            cookies[i] = xcb_intern_atom(connection, 0,
-                                         static_cast<std::uint16_t>(std::strlen(kXdndNames[i])),
-                                         kXdndNames[i]);
-        std::array<xcb_atom_t, kMessages> atoms{};
-        for (int i = 0; i < kMessages; ++i) {
-            xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookies[i], nullptr);
-            atoms[static_cast<std::size_t>(i)] =
-                reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-            std::free(reply);
-        }
-        xdnd = atoms;
+        xdnd = InternAtoms(connection, kXdndNames);
         return true;
     }
 };

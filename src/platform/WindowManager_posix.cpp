@@ -24,21 +24,6 @@ struct Connection {
     XcbDisplay display;
 };
 
-template <std::size_t N>
-std::array<xcb_atom_t, N> Atoms(xcb_connection_t* c, const std::array<const char*, N>& names) {
-    std::array<xcb_intern_atom_cookie_t, N> cookies{};
-    for (std::size_t i = 0; i < N; ++i)
-        cookies[i] =
-            xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(names[i])), names[i]);
-    std::array<xcb_atom_t, N> atoms{};
-    for (std::size_t i = 0; i < N; ++i) {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookies[i], nullptr);
-        atoms[i] = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-        std::free(reply);
-    }
-    return atoms;
-}
-
 // The window a window property names, or none.
 xcb_window_t WindowProperty(xcb_connection_t* c, xcb_window_t window, xcb_atom_t property) {
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
@@ -57,7 +42,7 @@ std::string WindowManagerName() {
     xcb_connection_t* c = connection.display.connection;
     if (c == nullptr) return {};
     const auto [check, name, utf8] =
-        Atoms<3>(c, {"_NET_SUPPORTING_WM_CHECK", "_NET_WM_NAME", "UTF8_STRING"});
+        InternAtoms<3>(c, {"_NET_SUPPORTING_WM_CHECK", "_NET_WM_NAME", "UTF8_STRING"});
     const xcb_window_t wm = WindowProperty(c, connection.display.root, check);
     // A window manager's check window names itself; a stale id left by one that ended does not.
     if (wm == XCB_NONE || WindowProperty(c, wm, check) != wm) return {};
@@ -79,7 +64,7 @@ void MarkAsCriticalNotification(std::uintptr_t nativeWindow) {
     if (c == nullptr) return;
     DropEvents(c);
     const auto window = static_cast<xcb_window_t>(nativeWindow);
-    static const auto atoms = Atoms<7>(
+    static const auto atoms = InternAtoms<7>(
         c, {"_NET_WM_WINDOW_TYPE", "_KDE_NET_WM_WINDOW_TYPE_CRITICAL_NOTIFICATION",
             "_NET_WM_WINDOW_TYPE_NOTIFICATION", "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR",
             "_NET_WM_STATE_SKIP_PAGER", "_KDE_NET_WM_STATE_SKIP_SWITCHER"});

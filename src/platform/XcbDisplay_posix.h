@@ -4,7 +4,10 @@
 // makes beside the toolkit's connection. Used by the POSIX sources only.
 #include <xcb/xcb.h>
 
+#include <array>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 
 namespace velmora::platform {
 
@@ -35,6 +38,24 @@ inline XcbDisplay ConnectToDisplay() {
 inline void DropEvents(xcb_connection_t* connection) {
     if (connection == nullptr) return;
     while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) std::free(event);
+}
+
+// The atoms of `names`, asked for all at once (one round trip); XCB_ATOM_NONE where the server
+// gave none.
+template <std::size_t N>
+std::array<xcb_atom_t, N> InternAtoms(xcb_connection_t* c,
+                                      const std::array<const char*, N>& names) {
+    std::array<xcb_intern_atom_cookie_t, N> cookies{};
+    for (std::size_t i = 0; i < N; ++i)
+        cookies[i] =
+            xcb_intern_atom(c, 0, static_cast<std::uint16_t>(std::strlen(names[i])), names[i]);
+    std::array<xcb_atom_t, N> atoms{};
+    for (std::size_t i = 0; i < N; ++i) {
+        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(c, cookies[i], nullptr);
+        atoms[i] = reply != nullptr ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+        std::free(reply);
+    }
+    return atoms;
 }
 
 }  // namespace velmora::platform
