@@ -19,66 +19,72 @@ PY
 # instead).
 bench_move() { move_to "$1" "$2"; }
 
-# bench_reveal_latency <command that succeeds once the panel is mapped>: 30 times, the time
-# from the pointer entering the strip (at a random phase of the 250 ms tick) until then.
+# The panel's reveal, timed by the X server's MapNotify (velmora_map_probe, $MAP_PROBE): a poll
+# with xdotool, or starting xte, costs as much as the latency it would measure.
+# reveal_by ACTION X Y: the probe moves, glides or warps the pointer there itself and adds the ms
+# until the panel is mapped to $WORK/latency. The panel is the window titled $PANEL_TITLE.
+PANEL_TITLE=${PANEL_TITLE-Velmora}
+reveal_by() {
+    "$MAP_PROBE" "$APP_PID" "$PANEL_TITLE" "$@" >>"$WORK/latency" || fail "the panel was not mapped within 5 s"
+}
+# reveal_after COMMAND...: the same for a move the probe cannot make (a compositor's own input):
+# it listens, COMMAND moves the pointer, and the time from COMMAND's start counts.
+reveal_after() {
+    "$MAP_PROBE" "$APP_PID" "$PANEL_TITLE" wait >"$WORK/mapped" &
+    local probe=$! start
+    wait_for 5 "the map probe to listen" grep -q '^ready$' "$WORK/mapped"
+    start=$(date +%s%N)
+    "$@"
+    wait "$probe" || fail "the panel was not mapped within 5 s"
+    echo $((($(sed -n 2p "$WORK/mapped") - start) / 1000000)) >>"$WORK/latency"
+}
+
+# bench_reveal_latency: 30 times, the time from the pointer entering the strip (at a random phase
+# of the 250 ms tick) until the panel is mapped.
 bench_reveal_latency() {
     : >"$WORK/latency"
-    local try start
+    local try
     for try in $(seq 1 "${VELMORA_REVEAL_TRIES:-30}"); do
         bench_move 640 400
         wait_for 5 "the panel to hide" panel_hidden
         sleep 0.$((RANDOM % 3))$((RANDOM % 10))
-        start=$(date +%s%N)
-        bench_move $((SCREEN_W - 2)) $((100 + try * 10))
-        until "$@" >/dev/null 2>&1; do :; done  # polled without pause
-        echo $((($(date +%s%N) - start) / 1000000)) >>"$WORK/latency"
+        bench_reveal $((SCREEN_W - 2)) $((100 + try * 10))
     done
     report_latency "reveal latency"
 }
+bench_reveal() { reveal_by move "$@"; }
 
 # Prints the reveal latencies collected in $WORK/latency, one per line, in milliseconds.
 report_latency() {
-    sort -n "$WORK/latency" | awk -v what="$1" '{v[NR] = $1} END {
-        i = int(0.95 * NR + 0.999); printf "%s: median %d ms, p95 %d ms, max %d ms\n", what, v[int((NR + 1) / 2)], v[i], v[NR]}'
+    sort -g "$WORK/latency" | awk -v what="$1" '{v[NR] = $1} END {
+        i = int(0.95 * NR + 0.999); printf "%s: median %.1f ms, p95 %.1f ms, max %.1f ms\n", what, v[int((NR + 1) / 2)], v[i], v[NR]}'
 }
 
-# bench_glide_latency <command that succeeds once the panel is mapped>: 30 times, a pointer
-# already moving (XTest motion every 8 ms, as a mouse sweeps) that reaches the strip and goes on
-# along the edge; the time from its first move into the strip until the panel is mapped.
+# bench_glide_latency: 30 times, a pointer already moving (XTest motion every 8 ms, as a mouse
+# sweeps) that reaches the strip and goes on along the edge; the time from its first move into
+# the strip until the panel is mapped.
 bench_glide_latency() {
     : >"$WORK/latency"
-    local try y start edge=$((SCREEN_W - 2))
+    local try
     for try in $(seq 1 30); do
         move_to 640 400
         wait_for 5 "the panel to hide" panel_hidden
-        y=$((100 + try * 10))
-        xte -x "$DISPLAY" "mousemove 900 $y" "usleep 8000" "mousemove 1050 $y" "usleep 8000" \
-            "mousemove 1200 $y" "usleep 8000"
-        start=$(date +%s%N)
-        xte -x "$DISPLAY" "mousemove $edge $y" "usleep 8000" "mousemove $edge $((y + 4))" "usleep 8000" \
-            "mousemove $edge $((y + 8))" "usleep 8000" "mousemove $edge $((y + 12))" &
-        local glide=$!
-        until "$@" >/dev/null 2>&1; do :; done
-        echo $((($(date +%s%N) - start) / 1000000)) >>"$WORK/latency"
-        wait "$glide"
+        reveal_by glide $((SCREEN_W - 2)) $((100 + try * 10))
     done
     report_latency "reveal latency, gliding"
 }
 
-# bench_warp_latency <command>: 30 times, a key and then the pointer warped into the strip (what
+# bench_warp_latency: 30 times, a key and then the pointer warped into the strip (what
 # keyboard pointer tools do: no motion of a device); the time from the warp until the panel.
 bench_warp_latency() {
     : >"$WORK/latency"
-    local try start
+    local try
     for try in $(seq 1 30); do
         move_to 640 400
         wait_for 5 "the panel to hide" panel_hidden
         sleep 1.$((RANDOM % 10))  # past the ticks a key before brings
         xdotool key shift
-        start=$(date +%s%N)
-        xdotool mousemove $((SCREEN_W - 2)) $((100 + try * 10))
-        until "$@" >/dev/null 2>&1; do :; done
-        echo $((($(date +%s%N) - start) / 1000000)) >>"$WORK/latency"
+        reveal_by warp $((SCREEN_W - 2)) $((100 + try * 10))
     done
     report_latency "reveal latency, warped after a key"
 }
