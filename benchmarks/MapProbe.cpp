@@ -18,8 +18,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -30,7 +30,8 @@
 
 namespace {
 
-template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+template <typename T>
+using Reply = std::unique_ptr<T, decltype(&std::free)>;
 
 xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
     Reply<xcb_intern_atom_reply_t> r(
@@ -92,9 +93,9 @@ std::optional<std::chrono::steady_clock::time_point> WaitForMap(
         while (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
             // Stamped as it is read, before the round trips that tell whose window it is.
             const auto when = Clock::now();
-            bool found = (event->response_type & 0x7f) == XCB_MAP_NOTIFY &&
-                         MapsWanted(c, reinterpret_cast<xcb_map_notify_event_t*>(event)->window,
-                                    wanted);
+            bool found =
+                (event->response_type & 0x7f) == XCB_MAP_NOTIFY &&
+                MapsWanted(c, reinterpret_cast<xcb_map_notify_event_t*>(event)->window, wanted);
             std::free(event);
             if (found) return when;
         }
@@ -130,10 +131,10 @@ int main(int argc, char** argv) {
         auto wall = std::chrono::system_clock::now() -
                     std::chrono::duration_cast<std::chrono::system_clock::duration>(
                         std::chrono::steady_clock::now() - *mapped);
-        std::printf("%lld\n", static_cast<long long>(
-                                  std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                      wall.time_since_epoch())
-                                      .count()));
+        std::printf("%lld\n",
+                    static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                               wall.time_since_epoch())
+                                               .count()));
         return 0;
     }
 
