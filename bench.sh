@@ -101,35 +101,11 @@ bench_moving_cpu "$APP_PID"
 stop_app TERM
 
 echo
-echo "== In a Wayland session (headless mutter, through Xwayland), over a native window"
-. tests/e2e/wayland_lib.sh
-# The native window comes from the tests' build.
-cmake -S . -B build >/dev/null
-cmake --build build --target velmora_wayland_cover >/dev/null
-VELMORA_WAYLAND_COVER="$PWD/build/tests/e2e/velmora_wayland_cover"
-start_wayland_session mutter
-prepare_app </dev/null
-pointer_to 640 400
-start_app
-# A shown panel is left as a hand leaves it, from on it: a jump straight off a panel that the
-# compositor does not show yet leaves it shown (README).
-bench_move() {
-    if panel_visible; then pointer_onto $((SCREEN_W - 80)) 200; fi
-    pointer_to "$1" "$2"
-}
-bench_reveal() { reveal_after pointer_to "$@"; }
-pointer_to $((SCREEN_W - 2)) 300
-wait_for 10 "the panel to appear" panel_visible
-bench_move 640 400
-wait_for 5 "the panel to hide" panel_hidden
-echo "Hidden, the pointer away from the edge, over 60 s (goal: no wake-ups, no CPU):"
-cpu() { awk '{print $14 + $15}' "/proc/$APP_PID/stat"; }
-before=$(cpu) woken=$(thread_switches "$APP_PID")
-sleep 60
-echo "wake-ups while hidden: $(wakeups_since "$woken" "$APP_PID") in 60 s, CPU $(awk -v t=$(($(cpu) - before)) -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", t / hz}') s"
-echo "Reveal latency, from the compositor's own motion into the strip until the panel's MapNotify in Xwayland (goal: p95 at most 300 ms):"
-bench_reveal_latency
-stop_app TERM
+echo "== In a Wayland session (headless mutter, GNOME's compositor, through Xwayland), over a native window"
+scripts/bench-wayland.sh mutter
+echo
+echo "== In a Wayland session (headless KWin, KDE Plasma's compositor, through Xwayland), over a native window"
+scripts/bench-wayland.sh kwin
 
 echo
 echo "== Windows: Velmora.exe under Wine"

@@ -70,15 +70,17 @@ bool IsWanted(xcb_connection_t* c, xcb_window_t w, const Wanted& wanted) {
     return g && g->width >= 100 && g->height >= 300;
 }
 
-// A reparenting window manager maps its frame, not the program's window: look one level down.
-bool MapsWanted(xcb_connection_t* c, xcb_window_t w, const Wanted& wanted) {
+// A reparenting window manager maps its frame, not the program's window: the frame holds it, or
+// holds a wrapper that holds it (KWin).
+bool MapsWanted(xcb_connection_t* c, xcb_window_t w, const Wanted& wanted, int depth = 2) {
     if (IsWanted(c, w, wanted)) return true;
+    if (depth == 0) return false;
     Reply<xcb_query_tree_reply_t> tree(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr),
                                        &std::free);
     if (!tree) return false;
     const xcb_window_t* children = xcb_query_tree_children(tree.get());
     for (int i = 0; i < xcb_query_tree_children_length(tree.get()); ++i)
-        if (IsWanted(c, children[i], wanted)) return true;
+        if (MapsWanted(c, children[i], wanted, depth - 1)) return true;
     return false;
 }
 
