@@ -28,17 +28,12 @@
 #include <string>
 #include <thread>
 
+#include "platform/XcbDisplay_posix.h"
+
 namespace {
 
 template <typename T>
 using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-xcb_atom_t Atom(xcb_connection_t* c, const char* name) {
-    Reply<xcb_intern_atom_reply_t> r(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr),
-        &std::free);
-    return r ? r->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
 
 std::string Property(xcb_connection_t* c, xcb_window_t w, xcb_atom_t name, xcb_atom_t type) {
     Reply<xcb_get_property_reply_t> r(
@@ -116,11 +111,13 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s PID TITLE move|glide|warp X Y | wait\n", argv[0]);
         return 2;
     }
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(c)) return 2;
-    xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-    Wanted wanted{Atom(c, "_NET_WM_PID"), Atom(c, "_NET_WM_NAME"), Atom(c, "UTF8_STRING"),
-                  std::strtoul(argv[1], nullptr, 10), argv[2]};
+    const velmora::platform::XcbDisplay display = velmora::platform::ConnectToDisplay();
+    if (display.connection == nullptr) return 2;
+    xcb_connection_t* c = display.connection;
+    const xcb_window_t root = display.root;
+    const auto atoms =
+        velmora::platform::InternAtoms<3>(c, {"_NET_WM_PID", "_NET_WM_NAME", "UTF8_STRING"});
+    Wanted wanted{atoms[0], atoms[1], atoms[2], std::strtoul(argv[1], nullptr, 10), argv[2]};
     std::uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_request_check(c, xcb_change_window_attributes_checked(c, root, XCB_CW_EVENT_MASK, &mask));
 

@@ -36,7 +36,8 @@ reveal_after() {
     start=$(date +%s%N)
     "$@"
     wait "$probe" || fail "the panel was not mapped within 5 s"
-    echo $((($(sed -n 2p "$WORK/mapped") - start) / 1000000)) >>"$WORK/latency"
+    awk -v mapped="$(sed -n 2p "$WORK/mapped")" -v start="$start" \
+        'BEGIN {printf "%.1f\n", (mapped - start) / 1e6}' >>"$WORK/latency"
 }
 
 # bench_reveal_latency: 30 times, the time from the pointer entering the strip (at a random phase
