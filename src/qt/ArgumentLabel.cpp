@@ -16,11 +16,17 @@ ArgumentLabel::ArgumentLabel(QWidget* parent) : QLabel(parent) {
 void ArgumentLabel::dragEnterEvent(QDragEnterEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
+    drag_.Enter(event->mimeData());
 }
 
 void ArgumentLabel::dragMoveEvent(QDragMoveEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
+}
+
+void ArgumentLabel::dragLeaveEvent(QDragLeaveEvent* event) {
+    QLabel::dragLeaveEvent(event);
+    drag_.Leave();
 }
 
 void ArgumentLabel::dropEvent(QDropEvent* event) {
@@ -29,7 +35,7 @@ void ArgumentLabel::dropEvent(QDropEvent* event) {
     // Handled once the drop is over, as on the list.
     QMetaObject::invokeMethod(
         this,
-        [this, data = ReadDrop(event->mimeData()), modifiers = ModifierMask(event->modifiers())] {
+        [this, data = drag_.Drop(event->mimeData()), modifiers = ModifierMask(event->modifiers())] {
             Q_EMIT dropped(data, modifiers);
         },
         Qt::QueuedConnection);

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "core/panel/DropRule.h"
+#include "qt/DragReader.h"
 
 namespace velmora {
 
@@ -19,8 +20,12 @@ class ArgumentLabel : public QLabel {
   protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    DragReader drag_;
 };
 
 }  // namespace velmora

@@ -77,11 +77,17 @@ void ItemListWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void ItemListWidget::dragEnterEvent(QDragEnterEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
+    drag_.Enter(event->mimeData());
 }
 
 void ItemListWidget::dragMoveEvent(QDragMoveEvent* event) {
     event->setDropAction(Qt::CopyAction);
     event->accept();
+}
+
+void ItemListWidget::dragLeaveEvent(QDragLeaveEvent* event) {
+    QListWidget::dragLeaveEvent(event);
+    drag_.Leave();
 }
 
 void ItemListWidget::dropEvent(QDropEvent* event) {
@@ -90,7 +96,7 @@ void ItemListWidget::dropEvent(QDropEvent* event) {
     // Handled once the drop is over: a message about it (a full list) must not keep the drag
     // source waiting for the drop's end.
     QMetaObject::invokeMethod(
-        this, [this, data = ReadDrop(event->mimeData())] { Q_EMIT dropped(data); },
+        this, [this, data = drag_.Drop(event->mimeData())] { Q_EMIT dropped(data); },
         Qt::QueuedConnection);
 }
 

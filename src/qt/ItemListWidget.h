@@ -3,6 +3,7 @@
 #include <QListWidget>
 
 #include "core/panel/ListControl.h"
+#include "qt/DragReader.h"
 
 namespace velmora {
 
@@ -28,7 +29,11 @@ class ItemListWidget : public QListWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+
+  private:
+    DragReader drag_;
 };
 
 }  // namespace velmora

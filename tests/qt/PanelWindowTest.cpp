@@ -42,6 +42,36 @@ std::unique_ptr<QMimeData> Files(const QStringList& paths) {
     return mime;
 }
 
+// A file drag's source that answers or does not (its file list is offered throughout, as the
+// type list comes with the drag).
+class SlowSource : public QMimeData {
+  public:
+    SlowSource(const QString& path, bool answering)
+        : answering(answering), list_(QUrl::fromLocalFile(path).toEncoded() + "\r\n") {}
+    QStringList formats() const override { return {"text/uri-list"}; }
+    bool hasFormat(const QString& type) const override { return type == "text/uri-list"; }
+    bool answering;
+
+  protected:
+    QVariant retrieveData(const QString& type, QMetaType) const override {
+        return type == "text/uri-list" && answering ? QVariant(list_) : QVariant();
+    }
+
+  private:
+    QByteArray list_;
+};
+
+// A file dragged onto `target`, its source answering as the drag enters or only at the drop.
+void DropFromSlowSource(QWidget* target, const QString& path, bool answersAsItEnters) {
+    SlowSource source(path, answersAsItEnters);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &source, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    source.answering = !answersAsItEnters;
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &source, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents();
+}
+
 std::unique_ptr<QMimeData> Text(const QString& text) {
     auto mime = std::make_unique<QMimeData>();
     mime->setText(text);
@@ -132,6 +162,19 @@ class PanelWindowTest : public QObject {
         QTest::mouseDClick(p.form.argumentLabel(), Qt::LeftButton);
         QVERIFY(!p.logic.HasOneShotArgs());
         QVERIFY(!p.form.argumentLabel()->font().bold());
+    }
+
+    // What a drag carries is read as it enters: a source that no longer answers once the button
+    // goes up (a Wayland compositor busy drawing the drop's end) still drops its file, on the list
+    // and on the label; one that answers only at the drop is read then.
+    void aDropCarriesWhatTheDragCarriedAsItEntered() {
+        Panel p;
+        DropFromSlowSource(p.form.list()->viewport(), "/usr/bin/env", true);
+        QCOMPARE(p.Labels(), QStringList({"env"}));
+        DropFromSlowSource(p.form.argumentLabel(), "/tmp/a.txt", true);
+        QCOMPARE(p.logic.OneShotArgs(), std::string("/tmp/a.txt"));
+        DropFromSlowSource(p.form.list()->viewport(), "/usr/bin/true", false);
+        QCOMPARE(p.Labels(), QStringList({"env", "true"}));
     }
 
     // A tooltip is a window of its own, which would come between a lingering drag and the panel.
