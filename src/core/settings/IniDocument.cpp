@@ -1,5 +1,7 @@
 #include "core/settings/IniDocument.h"
 
+#include "core/settings/LineEndFinder.h"
+
 namespace velmora {
 
 namespace {
@@ -127,12 +129,10 @@ IniDocument IniDocument::Parse(std::string input) {
     if (const auto first = text.find_first_of("\r\n"); first != std::string_view::npos) {
         doc.lineEnd_ = text[first] == '\n' ? "\n" : text.substr(first, 2) == "\r\n" ? "\r\n" : "\r";
     }
-    // Most files have no CR at all: then lines are found with one fast search for LF each.
-    const bool hasCr = text.find('\r') != std::string_view::npos;
+    LineEndFinder lineEnds(text);
     std::size_t pos = 0;
     while (pos < text.size()) {
-        auto end = hasCr ? text.find_first_of("\r\n", pos) : text.find('\n', pos);
-        if (end == std::string_view::npos) end = text.size();
+        const std::size_t end = lineEnds.Next(pos);
         const std::string_view line = text.substr(pos, end - pos);
         const std::size_t offset = pos;
         pos = end;

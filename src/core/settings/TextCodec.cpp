@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/settings/LineEndFinder.h"
 #include "core/settings/Utf8.h"
 
 namespace velmora {
@@ -30,10 +31,10 @@ std::string DecodeByLine(std::string_view bytes, ILegacyCodec& legacy, bool& mix
     };
     std::vector<Span> runs;
     bool sawUtf8 = false;
+    LineEndFinder lineEnds(bytes);
     std::size_t pos = 0;
     while (pos < bytes.size()) {
-        auto end = bytes.find_first_of("\r\n", pos);
-        if (end == std::string_view::npos) end = bytes.size();
+        std::size_t end = lineEnds.Next(pos);
         const std::string_view line = bytes.substr(pos, end - pos);
         const bool utf8 = !IsAscii(line) && IsValidUtf8(line);
         sawUtf8 = sawUtf8 || utf8;
