@@ -15,22 +15,41 @@ std::string DecodeLegacyText(std::string_view bytes) {
             out += static_cast<unsigned char>(c) < 0x80 ? std::string(1, c) : "\xEF\xBF\xBD";
         return out;
     }
+    out.reserve(bytes.size() + bytes.size() / 2);
     std::string input(bytes);
-    char* in = input.data();
-    std::size_t inLeft = input.size();
+    const auto ascii = [&input](std::size_t k) {
+        return static_cast<unsigned char>(input[k]) < 0x80;
+    };
     char buffer[4096];
-    while (inLeft > 0) {
-        char* outPtr = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
-        out.append(buffer, sizeof buffer - outLeft);
-        if (r == static_cast<std::size_t>(-1) && errno != E2BIG) {
+    // ASCII reads the same in CP932, and a file is mostly ASCII: only the runs beyond it go
+    // through the converter. A run that ends in a lead byte takes the next byte too, which may be
+    // its trail byte in ASCII's range (0x5C, the backslash, ends ソ and 表).
+    for (std::size_t pos = 0; pos < input.size();) {
+        std::size_t end = pos;
+        while (end < input.size() && ascii(end)) ++end;
+        out.append(input, pos, end - pos);
+        pos = end;
+        while (end < input.size() && !ascii(end)) ++end;
+        char* in = input.data() + pos;
+        std::size_t inLeft = end - pos;
+        while (inLeft > 0) {
+            char* outPtr = buffer;
+            std::size_t outLeft = sizeof buffer;
+            const std::size_t r = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+            out.append(buffer, sizeof buffer - outLeft);
+            if (r != static_cast<std::size_t>(-1) || errno == E2BIG) continue;
+            if (errno == EINVAL && end < input.size()) {
+                ++end;  // a lead byte at the run's end: its trail is next
+                ++inLeft;
+                continue;
+            }
             // An invalid or truncated sequence: one replacement character, then go on.
             out += "\xEF\xBF\xBD";
             ++in;
             --inLeft;
             iconv(cd, nullptr, nullptr, nullptr, nullptr);
         }
+        pos = end;
     }
     iconv_close(cd);
     return out;

@@ -103,10 +103,21 @@ TEST(PlatformFileStore, AnOversizedFileIsRefusedFromItsSize) {
 }
 
 TEST(PlatformFileStore, BytesThatAreNeitherUtf8NorShiftJisStillLoad) {
-    EXPECT_EQ(platform::SystemLegacyCodec().DecodeLegacy("a\xff"
-                                                         "b"),
+    platform::SystemLegacyCodec codec;
+    EXPECT_EQ(codec.DecodeLegacy("a\xff"
+                                 "b"),
               "a\xEF\xBF\xBD"
               "b");
+    // A lead byte before a line end or at the file's end: one replacement each, the rest kept.
+    EXPECT_EQ(codec.DecodeLegacy("x=\x83\r\ny=\x95"), "x=\xEF\xBF\xBD\r\ny=\xEF\xBF\xBD");
+}
+
+// Trail bytes in ASCII's range belong to their characters: 表 and ソ end in a backslash, 日本 in
+// a brace.
+TEST(PlatformFileStore, TrailBytesInAsciisRangeStayWithTheirCharacters) {
+    EXPECT_EQ(platform::SystemLegacyCodec().DecodeLegacy("C:\\\x95\x5C\\\x83\x5C\x83\x74\x83"
+                                                         "g\\\x93\xFA\x96\x7B{}.txt"),
+              "C:\\表\\ソフト\\日本{}.txt");
 }
 
 TEST(PlatformFileStore, NewFilesAreOwnerOnlyAndExistingOnesKeepTheirMode) {
