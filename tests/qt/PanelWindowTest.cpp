@@ -1,3 +1,4 @@
+#include <functional>
 #include <memory>
 
 #include <QLabel>
@@ -19,14 +20,21 @@ using namespace velmora::testing;
 
 namespace {
 
-void Drop(QWidget* target, std::unique_ptr<QMimeData> mime,
-          Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, modifiers);
+// A drag entering `target` and dropped there; `meanwhile` runs between the two.
+void Drop(QWidget* target, QMimeData* mime, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+          const std::function<void()>& meanwhile = {}) {
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, mime, Qt::LeftButton, modifiers);
     QCoreApplication::sendEvent(target, &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime.get(), Qt::LeftButton, modifiers);
+    if (meanwhile) meanwhile();
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime, Qt::LeftButton, modifiers);
     QCoreApplication::sendEvent(target, &drop);
     QVERIFY(drop.isAccepted());  // the drop is over before anything comes of it
     QCoreApplication::processEvents();
+}
+
+void Drop(QWidget* target, std::unique_ptr<QMimeData> mime,
+          Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    Drop(target, mime.get(), modifiers);
 }
 
 std::unique_ptr<QMimeData> Files(const QStringList& paths) {
@@ -64,12 +72,7 @@ class SlowSource : public QMimeData {
 // A file dragged onto `target`, its source answering as the drag enters or only at the drop.
 void DropFromSlowSource(QWidget* target, const QString& path, bool answersAsItEnters) {
     SlowSource source(path, answersAsItEnters);
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &source, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &enter);
-    source.answering = !answersAsItEnters;
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &source, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(target, &drop);
-    QCoreApplication::processEvents();
+    Drop(target, &source, Qt::NoModifier, [&] { source.answering = !answersAsItEnters; });
 }
 
 std::unique_ptr<QMimeData> Text(const QString& text) {
