@@ -126,10 +126,10 @@ IniDocument IniDocument::Parse(std::string input) {
     doc.text_ = std::move(input);
     const std::string_view text = doc.text_;
     // LF, CR LF and CR all end a line, as for the profile functions; new lines get the first.
-    if (const auto first = text.find_first_of("\r\n"); first != std::string_view::npos) {
+    LineEndFinder lineEnds(text);
+    if (const std::size_t first = lineEnds.Next(0); first < text.size()) {
         doc.lineEnd_ = text[first] == '\n' ? "\n" : text.substr(first, 2) == "\r\n" ? "\r\n" : "\r";
     }
-    LineEndFinder lineEnds(text);
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t end = lineEnds.Next(pos);
