@@ -96,6 +96,16 @@ TEST(Geometry, DevicePixelsMapAroundEachMonitorsOwnOrigin) {
     // Ratio 1 and no monitor at all leave the point alone.
     EXPECT_EQ(DeviceToLogical({700, 5}, {{{0, 0, 1280, 800}, 1}}), (std::pair{700, 5}));
     EXPECT_EQ(DeviceToLogical({700, 5}, {}), (std::pair{700, 5}));
+    // Back to device pixels: a logical pixel's first device pixel, which maps back to it, also
+    // at a ratio of 1.5.
+    EXPECT_EQ(LogicalToDevice({1919, 399}, monitors), (std::pair{2558, 798}));
+    EXPECT_EQ(LogicalToDevice({639, 5}, monitors), (std::pair{1278, 10}));
+    const std::vector<Monitor> oneAndHalf = {{{0, 0, 1280, 800}, 1.5}};
+    for (int x = 0; x < 1280; ++x) {
+        const auto device = LogicalToDevice({x, 7}, oneAndHalf);
+        ASSERT_EQ(DeviceToLogical(device, oneAndHalf), (std::pair{x, 7})) << x;
+    }
+    EXPECT_EQ(LogicalToDevice({700, 5}, {}), (std::pair{700, 5}));
 }
 
 TEST(Geometry, DialogsGoCentredUnlessThatCoversThePanel) {

@@ -299,6 +299,50 @@ TEST(Trigger, UnderXwaylandAMoveReportedAtTheStalePointBringsThePanel) {
     EXPECT_TRUE(f.timer.idle);
 }
 
+// A panel shown under a pointer at rest in a Wayland session's strip is, to its X server, under
+// the pointer at once, while the compositor has the pointer over the strip until it moves: the X
+// server's pointer is parked on the strip just clear of the panel and its bands, where the
+// compositor's leaving of the strip is heard. Only there, and only from over the panel.
+TEST(Trigger, UnderXwaylandAPanelShownUnderARestingPointerParksTheServersPointerBesideIt) {
+    velmora::testing::PanelFixture f;
+    f.screen.reportsEdge = true;
+    f.screen.ownWindowsOnly = true;
+    f.screen.x = 1915;
+    f.screen.y = 300;
+    f.logic.Tick();
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+    using Park = std::pair<std::pair<int, int>, std::pair<int, int>>;
+    EXPECT_EQ(f.screen.parks, (std::vector<Park>{{{1915, 300}, {1915, 449 + 32}}}));
+    f.logic.Tick();  // seen there, on the strip: it stays
+    EXPECT_EQ(f.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+    // Below the panel, where the compositor has it too: left alone.
+    f.screen.x = 600;
+    f.logic.Tick();
+    f.screen.x = 1915;
+    f.screen.y = 900;
+    f.logic.Tick();
+    EXPECT_EQ(f.screen.parks.size(), 1u);
+    // The bottom corner: above the panel and its band.
+    f.screen.x = 600;
+    f.logic.Tick();
+    f.settings.WindowPosition = 1;
+    f.screen.x = 1915;
+    f.logic.Tick();
+    EXPECT_EQ(f.screen.parks.back(), (Park{{1915, 900}, {1915, 1080 - 449 - 33}}));
+    // A screen with no row clear of the panel and its bands leaves the pointer alone.
+    EXPECT_EQ(StripPointClearOfPanel({1910, 0, 10, 481}, {1747, 0, 173, 449}, 1915), std::nullopt);
+    EXPECT_EQ(StripPointClearOfPanel({1910, 0, 10, 482}, {1747, 0, 173, 449}, 1915),
+              (std::pair{1915, 481}));
+    EXPECT_EQ(StripPointClearOfPanel({1910, 0, 10, 800}, {1747, 0, 173, 449}, 1900), std::nullopt);
+    // On X11 the X server has the pointer where it is.
+    velmora::testing::PanelFixture x11;
+    x11.screen.x = 1915;
+    x11.screen.y = 300;
+    x11.logic.Tick();
+    EXPECT_EQ(x11.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+    EXPECT_TRUE(x11.screen.parks.empty());
+}
+
 // Windows: a window over the strip tells when the cursor comes onto it (set there by a program
 // too), and raw input reports moves wherever the cursor is: the hidden panel polls nothing and
 // looks at the pointer's pace.

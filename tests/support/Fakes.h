@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -100,6 +101,12 @@ struct FakeScreen : IScreen {
     void WatchMotion(bool on) override {
         watchingMotion = on;
         if (on && xOnceWatched >= 0) x = std::exchange(xOnceWatched, -1);
+    }
+    // Where the X server's pointer was parked, and where the user's was: {from, to} each time.
+    std::vector<std::pair<std::pair<int, int>, std::pair<int, int>>> parks;
+    void ParkServerPointer(std::pair<int, int> from, std::pair<int, int> to) override {
+        parks.push_back({from, to});
+        std::tie(x, y) = to;
     }
     std::vector<PixelRect> around;
     void WatchEdge(const PixelRect& strip, const std::vector<PixelRect>& aroundPanel) override {

@@ -84,6 +84,23 @@ std::pair<int, int> DeviceToLogical(std::pair<int, int> device,
     return {map(device.first, on->logical.left), map(device.second, on->logical.top)};
 }
 
+std::pair<int, int> LogicalToDevice(std::pair<int, int> logical,
+                                    const std::vector<Monitor>& monitors) {
+    if (monitors.empty()) return logical;
+    const Monitor* on = &monitors.front();
+    for (const Monitor& m : monitors) {
+        if (Contains(m.logical, logical.first, logical.second)) {
+            on = &m;
+            break;
+        }
+    }
+    const double ratio = on->ratio > 0 ? on->ratio : 1;
+    const auto map = [ratio](int value, int origin) {
+        return origin + static_cast<int>(std::ceil((value - origin) * ratio));
+    };
+    return {map(logical.first, on->logical.left), map(logical.second, on->logical.top)};
+}
+
 std::pair<int, int> DialogPlacement(const PixelRect& screen, const std::optional<PixelRect>& panel,
                                     int width, int height, int gap) {
     const int top = screen.top + std::max(0, (screen.height - height) / 2);

@@ -45,6 +45,10 @@ struct Monitor {
 std::pair<int, int> DeviceToLogical(std::pair<int, int> device,
                                     const std::vector<Monitor>& monitors);
 
+// The other way: a logical pixel's first device pixel, by the monitor it lies on.
+std::pair<int, int> LogicalToDevice(std::pair<int, int> logical,
+                                    const std::vector<Monitor>& monitors);
+
 // Where a dialog's top-left corner goes (pixels): centred on the screen, unless that covers the
 // shown panel, which stays above every other window on some desktops; then centred in the wider
 // part of the screen beside the panel, or as near it as the screen allows. `gap` is kept free

@@ -147,6 +147,8 @@ void PanelLogic::Tick() {
         case TriggerAction::PlaceAndShow:
             ChangeWindowPosition();
             v_.panel.Show();
+            ReadPanel(in);
+            pointer_.Shown(PanelPixelRect(in), TriggerStripRect(in), pointer);
             break;
         case TriggerAction::Hide:
             v_.panel.Hide();

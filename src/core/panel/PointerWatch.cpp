@@ -1,5 +1,7 @@
 #include "core/panel/PointerWatch.h"
 
+#include "core/panel/Trigger.h"
+
 namespace velmora {
 
 PointerWatch::Reading PointerWatch::Read(bool panelVisible) {
@@ -45,6 +47,14 @@ void PointerWatch::AfterTick(bool panelVisible, const PixelRect& strip, const Re
     // A pointer resting in the strip is looked at on: the screen may be locked, and unlocked
     // without the pointer moving.
     timer_.SetIdle(ticksAfterPress_ == 0 && !strip.Contains(seen.x, seen.y));
+}
+
+void PointerWatch::Shown(const PixelRect& panel, const PixelRect& strip, const Reading& seen) {
+    if (!screen_.SeesPointerOnlyOverOwnWindows() || seen.elsewhere ||
+        !panel.Contains(seen.x, seen.y))
+        return;
+    if (const auto clear = StripPointClearOfPanel(strip, panel, seen.x))
+        screen_.ParkServerPointer({seen.x, seen.y}, *clear);
 }
 
 void PointerWatch::CountTick() {

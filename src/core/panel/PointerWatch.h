@@ -44,6 +44,13 @@ class PointerWatch {
     // After the tick: what to listen for and whether the timer may rest, for the panel as it now
     // is, its trigger strip and the pointer where this tick read it.
     void AfterTick(bool panelVisible, const PixelRect& strip, const Reading& seen);
+    // The panel has just been shown, in screen pixels, with the pointer where this tick read it.
+    // Where the window system sees the pointer only over windows of its own, a pointer at rest
+    // that the panel appeared under is, to the window system, over the panel at once, while the
+    // compositor has it over the strip until it moves; the compositor's word that it left the
+    // strip then reaches no program. The window system's pointer is parked on the strip beside
+    // the panel instead, where the compositor has it (its next move puts it right again).
+    void Shown(const PixelRect& panel, const PixelRect& strip, const Reading& seen);
     // The timer ticked (before that tick's look).
     void CountTick();
     // The timer is off (a dialog is open): nothing is listened for.

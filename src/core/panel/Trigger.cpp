@@ -25,19 +25,41 @@ PixelRect TriggerStripRect(const TriggerInputs& in) {
             strip.high - strip.low, CheckedInt32(in.screenHeight / in.twipsPerPixelY)};
 }
 
+namespace {
+std::int64_t Pixels(double twips, double perPixel) {
+    return static_cast<std::int64_t>(CheckedInt32(twips / perPixel));
+}
+
+struct PanelEdges {
+    std::int64_t left, top, right, bottom;
+};
+
+PanelEdges PanelEdgesOf(const TriggerInputs& in) {
+    return {Pixels(in.panelLeft, in.twipsPerPixelX), Pixels(in.panelTop, in.twipsPerPixelY),
+            Pixels(in.panelLeft + in.panelWidth, in.twipsPerPixelX),
+            Pixels(in.panelTop + in.panelHeight, in.twipsPerPixelY)};
+}
+
+int ClampToInt(std::int64_t value) {
+    return static_cast<int>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
+}
+}  // namespace
+
+PixelRect PanelPixelRect(const TriggerInputs& in) {
+    if (!in.panelVisible) return {};
+    const PanelEdges e = PanelEdgesOf(in);
+    return {ClampToInt(e.left), ClampToInt(e.top),
+            ClampToInt(std::max<std::int64_t>(0, e.right - e.left)),
+            ClampToInt(std::max<std::int64_t>(0, e.bottom - e.top))};
+}
+
 std::vector<PixelRect> PanelSurroundings(const TriggerInputs& in) {
     if (!in.panelVisible) return {};
-    const auto px = [](double twips, double perPixel) {
-        return static_cast<std::int64_t>(CheckedInt32(twips / perPixel));
-    };
-    const std::int64_t left = px(in.panelLeft, in.twipsPerPixelX);
-    const std::int64_t top = px(in.panelTop, in.twipsPerPixelY);
-    const std::int64_t right = px(in.panelLeft + in.panelWidth, in.twipsPerPixelX);
-    const std::int64_t bottom = px(in.panelTop + in.panelHeight, in.twipsPerPixelY);
+    const auto [left, top, right, bottom] = PanelEdgesOf(in);
     const std::int64_t m = kPanelSurroundPixels;
     const std::int64_t screenLeft = in.screenLeft, screenTop = in.screenTop;
-    const std::int64_t screenRight = screenLeft + px(in.screenWidth, in.twipsPerPixelX);
-    const std::int64_t screenBottom = screenTop + px(in.screenHeight, in.twipsPerPixelY);
+    const std::int64_t screenRight = screenLeft + Pixels(in.screenWidth, in.twipsPerPixelX);
+    const std::int64_t screenBottom = screenTop + Pixels(in.screenHeight, in.twipsPerPixelY);
     std::vector<PixelRect> bands;
     const auto add = [&](std::int64_t l, std::int64_t t, std::int64_t r, std::int64_t b) {
         l = std::max(l, screenLeft);
@@ -54,6 +76,18 @@ std::vector<PixelRect> PanelSurroundings(const TriggerInputs& in) {
     add(left, top - m, right, top);              // above
     add(left, bottom, right, bottom + m);        // below
     return bands;
+}
+
+std::optional<std::pair<int, int>> StripPointClearOfPanel(const PixelRect& strip,
+                                                          const PixelRect& panel, int x) {
+    if (!strip.Contains(x, strip.top)) return std::nullopt;
+    const std::int64_t m = kPanelSurroundPixels;
+    const std::int64_t below = static_cast<std::int64_t>(panel.top) + panel.height + m;
+    const std::int64_t above = static_cast<std::int64_t>(panel.top) - m - 1;
+    if (below < static_cast<std::int64_t>(strip.top) + strip.height)
+        return std::pair{x, static_cast<int>(std::max<std::int64_t>(below, strip.top))};
+    if (above >= strip.top) return std::pair{x, static_cast<int>(above)};
+    return std::nullopt;
 }
 
 bool IsXwaylandOutputs(const std::vector<std::string>& outputNames) {

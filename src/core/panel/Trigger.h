@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ui/Twips.h"
@@ -59,6 +61,14 @@ inline constexpr std::int32_t kPanelSurroundPixels = 32;
 
 // The bands around the shown panel, within the primary screen; none while it is hidden.
 std::vector<PixelRect> PanelSurroundings(const TriggerInputs& in);
+
+// The shown panel in screen pixels; empty while it is hidden.
+PixelRect PanelPixelRect(const TriggerInputs& in);
+
+// A point of the strip in column x, clear of the panel and of the bands around it: the nearest
+// below them, else the nearest above them; nullopt when the strip has none (or x is not in it).
+std::optional<std::pair<int, int>> StripPointClearOfPanel(const PixelRect& strip,
+                                                          const PixelRect& panel, int x);
 
 // Whether the X server is a Wayland session's Xwayland: it names every output XWAYLAND<n>, under
 // every compositor.
