@@ -37,6 +37,11 @@ class PointerQuery {
     // appears over the one it left). True when a drag has just come over one.
     bool NoteDragMessage(const void* event);
 
+    // Moves the X server's pointer to x, y (device pixels). In a Wayland session's X server this
+    // moves only its own idea of the pointer, not the pointer the user sees. Not while a drag is
+    // followed: its place is the drag's. True when moved.
+    bool Warp(int x, int y);
+
     // Answers a drag's message to one of `windows` (native handles of windows that take no
     // drops: the strip) itself, declining the drag, so that the toolkit need not see it. True
     // when the event was such a message: do not hand it on. (Qt's xcb back end, answering the

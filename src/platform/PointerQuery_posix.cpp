@@ -60,6 +60,14 @@ std::optional<PointerQuery::Place> PointerQuery::Position() {
     return position;
 }
 
+bool PointerQuery::Warp(int x, int y) {
+    if (impl_->connection == nullptr || impl_->dragWindow != XCB_WINDOW_NONE) return false;
+    xcb_warp_pointer(impl_->connection, XCB_WINDOW_NONE, impl_->root, 0, 0, 0, 0,
+                     static_cast<std::int16_t>(x), static_cast<std::int16_t>(y));
+    xcb_flush(impl_->connection);
+    return true;
+}
+
 bool PointerQuery::NoteDragMessage(const void* event) {
     const auto* message = static_cast<const xcb_client_message_event_t*>(event);
     if ((message->response_type & 0x7f) != XCB_CLIENT_MESSAGE || message->format != 32 ||

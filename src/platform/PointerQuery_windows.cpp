@@ -19,6 +19,9 @@ std::optional<PointerQuery::Place> PointerQuery::Position() {
 // Windows moves the cursor during drags.
 bool PointerQuery::NoteDragMessage(const void*) { return false; }
 
+// The cursor is where the user has it; nothing is ever parked.
+bool PointerQuery::Warp(int, int) { return false; }
+
 bool PointerQuery::DeclineDragMessage(const void*, const std::vector<std::uintptr_t>&) {
     return false;
 }

@@ -83,6 +83,7 @@ int Main(int argc, char** argv, const MainOptions& options) {
     QtDialogHost dialogs;
     QtScreen screen;
     PanelWindow panel(screen.windowKind());
+    screen.ForwardStripInputTo(panel);
     const std::unique_ptr<Session> started =
         Session::Start(env, {instanceLock, store, codec, shell, messages, diagnostics, dialogs},
                        {panel, panel.listControl(), screen, panel});

@@ -14,6 +14,7 @@
 #include "platform/WindowManager.h"
 #include "qt/EdgeStrip.h"
 #include "qt/QtTwips.h"
+#include "qt/StripInputForwarder.h"
 
 namespace velmora {
 
@@ -45,6 +46,16 @@ class DragMessages : public QAbstractNativeEventFilter {
     std::function<void()> arrived_;
     const std::vector<std::uintptr_t>& strips_;  // the windows that take no drops
 };
+
+// The X server counts device pixels; the toolkit's screen geometry is in logical ones.
+std::vector<Monitor> Monitors() {
+    std::vector<Monitor> monitors;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect g = screen->geometry();
+        monitors.push_back({{g.x(), g.y(), g.width(), g.height()}, screen->devicePixelRatio()});
+    }
+    return monitors;
+}
 
 QRect PrimaryGeometry() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -115,14 +126,7 @@ std::pair<int, int> QtScreen::CursorPos() const {
     if (pointer_) {
         if (const auto position = pointer_->Position()) {
             elsewhere_ = xwayland_ && !position->overWindow;
-            // The X server counts device pixels; the toolkit's screen geometry is in logical ones.
-            std::vector<Monitor> monitors;
-            for (const QScreen* screen : QGuiApplication::screens()) {
-                const QRect g = screen->geometry();
-                monitors.push_back(
-                    {{g.x(), g.y(), g.width(), g.height()}, screen->devicePixelRatio()});
-            }
-            return DeviceToLogical({position->x, position->y}, monitors);
+            return DeviceToLogical({position->x, position->y}, Monitors());
         }
     }
     const QPoint p = QCursor::pos();
@@ -146,6 +150,16 @@ void QtScreen::WatchEdge(const PixelRect& strip, const std::vector<PixelRect>& a
     }
     for (std::size_t i = 0; i < bands_.size(); ++i)
         place(*bands_[i], i < aroundPanel.size() ? aroundPanel[i] : PixelRect{});
+}
+
+void QtScreen::ParkServerPointer(std::pair<int, int> from, std::pair<int, int> to) {
+    if (!pointer_ || !forwarder_) return;
+    const auto [x, y] = LogicalToDevice(to, Monitors());
+    if (pointer_->Warp(x, y)) forwarder_->Park({from.first, from.second}, {to.first, to.second});
+}
+
+void QtScreen::ForwardStripInputTo(QWidget& panel) {
+    if (strip_ && !forwarder_) forwarder_ = std::make_unique<StripInputForwarder>(*strip_, panel);
 }
 
 bool QtScreen::Locked() const { return lock_ && lock_->Locked(); }

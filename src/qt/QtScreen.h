@@ -9,6 +9,7 @@
 class QAbstractNativeEventFilter;
 class QObject;
 class QSocketNotifier;
+class QWidget;
 
 namespace velmora::platform {
 class PointerMotion;
@@ -19,6 +20,7 @@ class ScreenLock;
 namespace velmora {
 
 class EdgeStrip;
+class StripInputForwarder;
 
 // The primary screen and the pointer as the toolkit reports them, read afresh on every call.
 class QtScreen : public IScreen {
@@ -39,10 +41,14 @@ class QtScreen : public IScreen {
     bool ReportsMotion() const override { return motion_ != nullptr; }
     bool SeesPointerOnlyOverOwnWindows() const override { return strip_ != nullptr; }
     void WatchMotion(bool on) override;
+    void ParkServerPointer(std::pair<int, int> from, std::pair<int, int> to) override;
     bool Locked() const override;
 
     // The kind of window the panel is to be on this display.
     PanelWindowKind windowKind() const { return windowKind_; }
+    // What the user does at the strip while the X server's pointer is parked there goes to
+    // `panel` (which may go first).
+    void ForwardStripInputTo(QWidget& panel);
 
   private:
     // On the X11 back end the pointer and the lock are asked for directly; elsewhere the
@@ -60,7 +66,8 @@ class QtScreen : public IScreen {
     std::unique_ptr<EdgeStrip> strip_;
     std::vector<std::uintptr_t> stripWindows_;  // the strip's and the bands' native handles
     std::unique_ptr<QAbstractNativeEventFilter> dragMessages_;
-    std::vector<std::unique_ptr<EdgeStrip>> bands_;  // around the shown panel
+    std::vector<std::unique_ptr<EdgeStrip>> bands_;   // around the shown panel
+    std::unique_ptr<StripInputForwarder> forwarder_;  // gone before the strip
 };
 
 }  // namespace velmora

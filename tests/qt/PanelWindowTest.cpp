@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
 #include <QUrl>
@@ -12,8 +13,10 @@
 #include "PanelFixture.h"
 #include "qt/ArgumentLabel.h"
 #include "qt/CompactTextLabel.h"
+#include "qt/EdgeStrip.h"
 #include "qt/ItemListWidget.h"
 #include "qt/PanelWindow.h"
+#include "qt/StripInputForwarder.h"
 
 using namespace velmora;
 using namespace velmora::testing;
@@ -268,6 +271,57 @@ class PanelWindowTest : public QObject {
         QCOMPARE(p.dialogs.shownLabel, std::string("a"));
         QCOMPARE(p.dialogs.timerWhileOpen, std::vector<bool>{false});
         QVERIFY(p.form.timer()->isActive());
+    }
+
+    // In a Wayland session the X server's pointer may be parked on the strip while the user's
+    // rests over the panel: what the user does there comes to the strip at the parked point and
+    // goes to the panel's control under the user's pointer, until the pointer moves or the panel
+    // hides.
+    void inputAtTheParkedPointGoesToThePanelUnderTheUsersPointer() {
+        Panel p;
+        for (int i = 0; i < 40; ++i) p.Add("env", "/usr/bin/env");
+        p.form.move(1107, 0);
+        p.form.show();
+        EdgeStrip strip;
+        strip.Place(QRect(1270, 0, 10, 800));
+        StripInputForwarder forwarder(strip, p.form);
+        const QPoint parked(1275, 481);
+        const QPoint onStrip = strip.mapFromGlobal(parked);
+        const auto moveTo = [&](QPoint local) {
+            QMouseEvent move(QEvent::MouseMove, local, strip.mapToGlobal(local), Qt::NoButton,
+                             Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(&strip, &move);
+        };
+        const auto park = [&](QWidget* over, QPoint local) {
+            forwarder.Park(over->mapToGlobal(local), parked);
+            moveTo(onStrip);  // the parking's own move
+        };
+        QListWidget* list = p.form.list();
+        park(list->viewport(), QPoint(2, 1));
+        QWheelEvent wheel(onStrip, parked, {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&strip, &wheel);
+        QVERIFY2(list->verticalScrollBar()->value() > 0, "the wheel scrolls the list");
+        list->scrollToTop();
+        // A click on the separator button, then, the pointer moved, the strip's own.
+        QWidget* separator = p.form.separatorButton();
+        park(separator, separator->rect().center());
+        QTest::mouseClick(&strip, Qt::LeftButton, {}, onStrip);
+        QCOMPARE(list->count(), 41);
+        moveTo(onStrip + QPoint(0, 100));
+        QTest::mouseClick(&strip, Qt::LeftButton, {}, onStrip);
+        QCOMPARE(list->count(), 41);
+        // Parked again and the panel hidden and shown: nothing is handed on either.
+        park(separator, separator->rect().center());
+        p.form.hide();
+        p.form.show();
+        QTest::mouseClick(&strip, Qt::LeftButton, {}, onStrip);
+        QCOMPARE(list->count(), 41);
+        // A double click launches the item under the user's pointer.
+        park(list->viewport(), list->visualItemRect(list->item(3)).center());
+        QTest::mouseDClick(&strip, Qt::LeftButton, {}, onStrip);
+        QCOMPARE(p.shell.calls.size(), size_t(1));
+        QCOMPARE(list->currentRow(), 3);
     }
 
     void exitButtonUnloadsOnce() {
