@@ -129,6 +129,16 @@ walk_to() {
         pointer_to $((PTR_X + dx)) $((PTR_Y + dy))
     done
 }
+# flick_to X Y: as a hand flicks a mouse, 30 pixels an event along the way.
+flick_to() {
+    local steps
+    steps=$(awk -v dx=$(($1 - PTR_X)) -v dy=$(($2 - PTR_Y)) 'BEGIN {
+        d = sqrt(dx * dx + dy * dy); n = int((d + 29) / 30); print (n < 1 ? 1 : n) }')
+    local x0=$PTR_X y0=$PTR_Y i
+    for ((i = 1; i <= steps; ++i)); do
+        pointer_to $((x0 + ($1 - x0) * i / steps)) $((y0 + ($2 - y0) * i / steps))
+    done
+}
 # Some X program holds the keyboard grabbed (the X server refuses this one the grab).
 keyboard_grabbed() {
     /usr/bin/python3 - <<'PY'

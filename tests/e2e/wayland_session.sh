@@ -118,6 +118,16 @@ if [ "$drops" = yes ]; then
     ok "$compositor: a file dragged from a native window onto 「引数 D&D」 is the next launch's argument"
 fi
 
+# Flicked into the very corner, where it stops, straight off onto the native window and back to
+# the same point, as a hand flicks a mouse: the panel comes and goes each time.
+for try in 1 2; do
+    flick_to $((SCREEN_W - 1)) 0
+    wait_for 5 "the panel at flick $try into the corner" panel_visible
+    flick_to 640 400
+    wait_for 5 "the panel to hide after flick $try off the corner" panel_hidden
+done
+ok "$compositor: flicks into the corner and off, twice to the same point, bring and hide the panel"
+
 # The panel appears under a pointer at rest, which jumps straight onto the native window in one
 # move (a tablet's pen, a warp): it hides; jumping back to the very point it left brings it again.
 pointer_to $((SCREEN_W - 6 * S)) $((52 * S))
