@@ -1,7 +1,7 @@
 // Moves the pointer, presses buttons and keys in KWin through its fake-input protocol, one command
-// a line on standard input ("move DX DY", "button 0|1", "key EVDEV_CODE 0|1"), answering "ok"
-// once KWin has taken each. KWin grants the protocol to any client with
-// KWIN_WAYLAND_NO_PERMISSION_CHECKS=1. KWin accelerates relative motion, so the position is kept
+// a line on standard input ("move DX DY", "button 0|1", "key EVDEV_CODE 0|1", "tap EVDEV_CODE": a
+// press and its release at once), answering "ok" once KWin has taken each. KWin grants the
+// protocol to any client with KWIN_WAYLAND_NO_PERMISSION_CHECKS=1. KWin accelerates relative motion, so the position is kept
 // here, within the screen given as arguments (WIDTH HEIGHT), and sent as an absolute one.
 #include <stdio.h>
 #include <stdlib.h>
@@ -63,6 +63,9 @@ int main(int argc, char** argv) {
             org_kde_kwin_fake_input_button(fake_input, 0x110, a ? 1 : 0);  // BTN_LEFT
         } else if (sscanf(line, "key %d %d", &a, &b) == 2) {
             org_kde_kwin_fake_input_keyboard_key(fake_input, (uint32_t)a, b ? 1 : 0);
+        } else if (sscanf(line, "tap %d", &a) == 1) {
+            org_kde_kwin_fake_input_keyboard_key(fake_input, (uint32_t)a, 1);
+            org_kde_kwin_fake_input_keyboard_key(fake_input, (uint32_t)a, 0);
         } else {
             fprintf(stderr, "unknown command: %s", line);
             return 1;

@@ -1,6 +1,7 @@
 #!/usr/bin/python3
 # Moves the pointer, presses buttons and keys in a headless compositor, one command a line on
-# standard input ("move DX DY", "button 0|1", "key EVDEV_CODE 0|1"), answering "ok" to each.
+# standard input ("move DX DY", "button 0|1", "key EVDEV_CODE 0|1", "tap EVDEV_CODE": a press and
+# its release at once, as a finger taps a key), answering "ok" to each.
 # mutter: its remote-desktop D-Bus API; the session lives as long as this process. x11 W H: a
 # compositor running as a window on an outer X display of W x H (DISPLAY), driven with xdotool.
 import subprocess
@@ -44,6 +45,8 @@ def x11():
 
 
 commands = {"mutter": mutter, "x11": x11}[sys.argv[1]]()
+# Back to back: held longer (a slow round trip between the two), the key would repeat.
+commands["tap"] = lambda code: (commands["key"](code, "1"), commands["key"](code, "0"))
 print("ready", flush=True)
 for line in sys.stdin:
     command, *args = line.split()

@@ -162,7 +162,9 @@ click_at() {
     send button 1
     send button 0
 }
-key() { send key "$1" 1 && send key "$1" 0; }
+# key CODE: tapped, its press and release sent together (a round trip between them, slow on a
+# busy machine, would hold the key long enough to repeat).
+key() { send tap "$1"; }
 KEY_DELETE=111 KEY_ALT=56 KEY_UP=103 KEY_DOWN=108 KEY_A=30
 
 # pointer_onto X Y: the pointer to X,Y over a window of ours that has just appeared there, as a
