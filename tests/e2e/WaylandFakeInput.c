@@ -1,8 +1,9 @@
 // Moves the pointer, presses buttons and keys in KWin through its fake-input protocol, one command
 // a line on standard input ("move DX DY", "button 0|1", "key EVDEV_CODE 0|1", "tap EVDEV_CODE": a
 // press and its release at once), answering "ok" once KWin has taken each. KWin grants the
-// protocol to any client with KWIN_WAYLAND_NO_PERMISSION_CHECKS=1. KWin accelerates relative motion, so the position is kept
-// here, within the screen given as arguments (WIDTH HEIGHT), and sent as an absolute one.
+// protocol to any client with KWIN_WAYLAND_NO_PERMISSION_CHECKS=1. KWin accelerates relative
+// motion, so the position is kept here, within the screen given as arguments (WIDTH HEIGHT), and
+// sent as an absolute one.
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
