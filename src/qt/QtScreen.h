@@ -41,6 +41,9 @@ class QtScreen : public IScreen {
     bool ReportsMotion() const override { return motion_ != nullptr; }
     bool SeesPointerOnlyOverOwnWindows() const override { return strip_ != nullptr; }
     void WatchMotion(bool on) override;
+    bool KeepsRestingPointerWhereItWas() const override {
+        return xwayland_ && velmora::KeepsRestingPointerWhereItWas(windowKind_);
+    }
     void ParkServerPointer(std::pair<int, int> from, std::pair<int, int> to) override;
     bool Locked() const override;
 

@@ -300,13 +300,14 @@ TEST(Trigger, UnderXwaylandAMoveReportedAtTheStalePointBringsThePanel) {
 }
 
 // A panel shown under a pointer at rest in a Wayland session's strip is, to its X server, under
-// the pointer at once, while the compositor has the pointer over the strip until it moves: the X
-// server's pointer is parked on the strip just clear of the panel and its bands, where the
-// compositor's leaving of the strip is heard. Only there, and only from over the panel.
+// the pointer at once, while KWin and sway have the pointer over the strip until it moves: the X
+// server's pointer is parked on the strip just clear of the panel and its bands, where their
+// leaving of the strip is heard. Only there, and only from over the panel.
 TEST(Trigger, UnderXwaylandAPanelShownUnderARestingPointerParksTheServersPointerBesideIt) {
     velmora::testing::PanelFixture f;
     f.screen.reportsEdge = true;
     f.screen.ownWindowsOnly = true;
+    f.screen.keepsRestingPointer = true;
     f.screen.x = 1915;
     f.screen.y = 300;
     f.logic.Tick();
@@ -334,13 +335,20 @@ TEST(Trigger, UnderXwaylandAPanelShownUnderARestingPointerParksTheServersPointer
     EXPECT_EQ(StripPointClearOfPanel({1910, 0, 10, 482}, {1747, 0, 173, 449}, 1915),
               (std::pair{1915, 481}));
     EXPECT_EQ(StripPointClearOfPanel({1910, 0, 10, 800}, {1747, 0, 173, 449}, 1900), std::nullopt);
-    // On X11 the X server has the pointer where it is.
-    velmora::testing::PanelFixture x11;
-    x11.screen.x = 1915;
-    x11.screen.y = 300;
-    x11.logic.Tick();
-    EXPECT_EQ(x11.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
-    EXPECT_TRUE(x11.screen.parks.empty());
+    // On X11 the X server has the pointer where it is; mutter looks again as it shows the panel.
+    for (const bool ownWindowsOnly : {false, true}) {
+        velmora::testing::PanelFixture other;
+        other.screen.ownWindowsOnly = ownWindowsOnly;
+        other.screen.keepsRestingPointer = !ownWindowsOnly;
+        other.screen.x = 1915;
+        other.screen.y = 300;
+        other.logic.Tick();
+        EXPECT_EQ(other.panel.calls, (std::vector<std::string>{"left", "top", "show"}));
+        EXPECT_TRUE(other.screen.parks.empty());
+    }
+    EXPECT_TRUE(KeepsRestingPointerWhereItWas(PanelWindowKind::CriticalNotification));
+    EXPECT_TRUE(KeepsRestingPointerWhereItWas(PanelWindowKind::OutsideManagementHoldingKeys));
+    EXPECT_FALSE(KeepsRestingPointerWhereItWas(PanelWindowKind::OutsideManagementUnderXwayland));
 }
 
 // Windows: a window over the strip tells when the cursor comes onto it (set there by a program

@@ -102,6 +102,8 @@ struct FakeScreen : IScreen {
         watchingMotion = on;
         if (on && xOnceWatched >= 0) x = std::exchange(xOnceWatched, -1);
     }
+    bool keepsRestingPointer = false;
+    bool KeepsRestingPointerWhereItWas() const override { return keepsRestingPointer; }
     // Where the X server's pointer was parked, and where the user's was: {from, to} each time.
     std::vector<std::pair<std::pair<int, int>, std::pair<int, int>>> parks;
     void ParkServerPointer(std::pair<int, int> from, std::pair<int, int> to) override {

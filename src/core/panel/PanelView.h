@@ -93,7 +93,10 @@ class IScreen {
     // session's X server): its place may be stale, and a move it reports means the pointer is
     // back on one. Elsewhere (X11, Windows) motion is reported wherever the pointer is.
     virtual bool SeesPointerOnlyOverOwnWindows() const { return false; }
-    // There: moves the window system's pointer to `to` (screen pixels) without moving the pointer
+    // There, where the compositor goes on treating a pointer at rest as over the window it was
+    // over when another one is shown under it (core/panel/WindowKind.h).
+    virtual bool KeepsRestingPointerWhereItWas() const { return false; }
+    // Then: moves the window system's pointer to `to` (screen pixels) without moving the pointer
     // the user sees, which stays at `from`. What the user does there before the pointer moves
     // again comes to the window at `to`, and is handed to the one at `from`.
     virtual void ParkServerPointer(std::pair<int, int> from, std::pair<int, int> to) {

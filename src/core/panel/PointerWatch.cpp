@@ -50,8 +50,8 @@ void PointerWatch::AfterTick(bool panelVisible, const PixelRect& strip, const Re
 }
 
 void PointerWatch::Shown(const PixelRect& panel, const PixelRect& strip, const Reading& seen) {
-    if (!screen_.SeesPointerOnlyOverOwnWindows() || seen.elsewhere ||
-        !panel.Contains(seen.x, seen.y))
+    if (!screen_.SeesPointerOnlyOverOwnWindows() || !screen_.KeepsRestingPointerWhereItWas() ||
+        seen.elsewhere || !panel.Contains(seen.x, seen.y))
         return;
     if (const auto clear = StripPointClearOfPanel(strip, panel, seen.x))
         screen_.ParkServerPointer({seen.x, seen.y}, *clear);

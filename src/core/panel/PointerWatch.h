@@ -46,10 +46,12 @@ class PointerWatch {
     void AfterTick(bool panelVisible, const PixelRect& strip, const Reading& seen);
     // The panel has just been shown, in screen pixels, with the pointer where this tick read it.
     // Where the window system sees the pointer only over windows of its own, a pointer at rest
-    // that the panel appeared under is, to the window system, over the panel at once, while the
-    // compositor has it over the strip until it moves; the compositor's word that it left the
-    // strip then reaches no program. The window system's pointer is parked on the strip beside
-    // the panel instead, where the compositor has it (its next move puts it right again).
+    // that the panel appeared under is, to the window system, over the panel at once; a
+    // compositor that keeps a resting pointer where it was has it over the strip until it moves,
+    // and its word that it left the strip then reaches no program. There the window system's
+    // pointer is parked on the strip beside the panel, where the compositor has it (its next move
+    // puts it right again). (Not where the compositor looks again as it shows the panel: a
+    // pointer moved onto the panel before the compositor shows it would seem to have left.)
     void Shown(const PixelRect& panel, const PixelRect& strip, const Reading& seen);
     // The timer ticked (before that tick's look).
     void CountTick();

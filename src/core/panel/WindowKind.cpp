@@ -14,4 +14,9 @@ PanelWindowKind ChoosePanelWindowKind(bool xwayland, std::string_view windowMana
                     : PanelWindowKind::OutsideManagement;
 }
 
+bool KeepsRestingPointerWhereItWas(PanelWindowKind kind) {
+    return kind == PanelWindowKind::CriticalNotification ||
+           kind == PanelWindowKind::OutsideManagementHoldingKeys;
+}
+
 }  // namespace velmora

@@ -29,4 +29,10 @@ enum class PanelWindowKind {
 // panel outside window management whatever its window manager.
 PanelWindowKind ChoosePanelWindowKind(bool xwayland, std::string_view windowManagerName);
 
+// Whether the compositor these kinds stand for, showing a window under a pointer at rest, goes on
+// treating the pointer as over the window it was over until it moves (KWin, the wlroots ones).
+// mutter looks again for the surface under the pointer as it shows the window; on X11 the X
+// server has the pointer itself.
+bool KeepsRestingPointerWhereItWas(PanelWindowKind kind);
+
 }  // namespace velmora
