@@ -147,8 +147,6 @@ void PanelLogic::Tick() {
         case TriggerAction::PlaceAndShow:
             ChangeWindowPosition();
             v_.panel.Show();
-            ReadPanel(in);
-            pointer_.Shown(PanelPixelRect(in), TriggerStripRect(in), pointer);
             break;
         case TriggerAction::Hide:
             v_.panel.Hide();
@@ -159,6 +157,7 @@ void PanelLogic::Tick() {
     // The watched places and what brings the next look follow the panel as it now is.
     ReadPanel(in);
     const PixelRect strip = TriggerStripRect(in);
+    if (action == TriggerAction::PlaceAndShow) pointer_.Shown(PanelPixelRect(in), strip, pointer);
     v_.screen.WatchEdge(strip, PanelSurroundings(in));
     pointer_.AfterTick(in.panelVisible, strip, pointer);
 }
