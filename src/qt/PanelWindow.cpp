@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QWindow>
 
@@ -183,6 +184,9 @@ void PanelWindow::Hide() {
     if (docked_ && kind_ == PanelWindowKind::OutsideManagement)
         docked_->ReturnFocus(static_cast<std::uintptr_t>(winId()));
     hide();
+    // The style's cached pixmaps would wake the hidden panel once, half a minute after its last
+    // paint, to flush themselves; nothing is painted until it shows again.
+    QPixmapCache::clear();
 }
 
 double PanelWindow::ListWidth() const { return list_->width() * TwipsPerPixelX(); }
