@@ -16,8 +16,9 @@ class SystemInstanceLock : public IInstanceLock {
     bool Acquire(const std::string& name) override;
 
   private:
-    void* handle_ = nullptr;  // the mutex on Windows
-    int fd_ = -1;             // the socket on POSIX
+    // Each system's source uses one of the two.
+    [[maybe_unused]] void* handle_ = nullptr;  // the mutex on Windows
+    [[maybe_unused]] int fd_ = -1;             // the socket on POSIX
 };
 
 }  // namespace velmora::platform
