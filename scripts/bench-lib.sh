@@ -28,14 +28,18 @@ reveal_by() {
     "$MAP_PROBE" "$APP_PID" "$PANEL_TITLE" "$@" >>"$WORK/latency" || fail "the panel was not mapped within 5 s"
 }
 # reveal_after COMMAND...: the same for a move the probe cannot make (a compositor's own input):
-# it listens, COMMAND moves the pointer, and the time from COMMAND's start counts.
+# it listens, COMMAND moves the pointer, and the time from COMMAND's start counts, or from the
+# time COMMAND writes to $WORK/entered.
 reveal_after() {
     "$MAP_PROBE" "$APP_PID" "$PANEL_TITLE" wait >"$WORK/mapped" &
     local probe=$! start
     wait_for 5 "the map probe to listen" grep -q '^ready$' "$WORK/mapped"
     start=$(date +%s%N)
+    rm -f "$WORK/entered"
     "$@"
     wait "$probe" || fail "the panel was not mapped within 5 s"
+    # A COMMAND whose moves begin away from the strip writes when it entered it.
+    if [ -s "$WORK/entered" ]; then start=$(cat "$WORK/entered"); fi
     awk -v mapped="$(sed -n 2p "$WORK/mapped")" -v start="$start" \
         'BEGIN {printf "%.1f\n", (mapped - start) / 1e6}' >>"$WORK/latency"
 }
@@ -68,12 +72,13 @@ bench_glide_latency() {
     : >"$WORK/latency"
     local try
     for try in $(seq 1 30); do
-        move_to 640 400
+        bench_move 640 400
         wait_for 5 "the panel to hide" panel_hidden
-        reveal_by glide $((SCREEN_W - 2)) $((100 + try * 10))
+        bench_glide $((SCREEN_W - 2)) $((100 + try * 10))
     done
     report_latency "reveal latency, gliding"
 }
+bench_glide() { reveal_by glide "$@"; }
 
 # bench_warp_latency: 30 times, a key and then the pointer warped into the strip (what
 # keyboard pointer tools do: no motion of a device); the time from the warp until the panel.

@@ -30,6 +30,22 @@ bench_move() {
     pointer_to "$1" "$2"
 }
 bench_reveal() { reveal_after pointer_to "$@"; }
+# The glide of velmora_map_probe, through the compositor: 8 ms apart, 380, 230 and 80 px left of
+# X,Y, then X,Y (timed from here) and 4, 8 and 12 px below it.
+glide_through_compositor() {
+    local before
+    for before in 380 230 80; do
+        pointer_to $(($1 - before)) "$2"
+        sleep 0.008
+    done
+    date +%s%N >"$WORK/entered"
+    pointer_to "$1" "$2"
+    for before in 4 8 12; do
+        sleep 0.008
+        pointer_to "$1" $(($2 + before))
+    done
+}
+bench_glide() { reveal_after glide_through_compositor "$@"; }
 pointer_to $((SCREEN_W - 2)) 300
 wait_for 10 "the panel to appear" panel_visible
 bench_move 640 400
@@ -41,4 +57,6 @@ sleep 60
 echo "wake-ups while hidden: $(wakeups_since "$woken" "$APP_PID") in 60 s, CPU $(awk -v t=$(($(cpu) - before)) -v hz="$(getconf CLK_TCK)" 'BEGIN {printf "%.2f", t / hz}') s"
 echo "Reveal latency, from the compositor's own motion into the strip until the panel's MapNotify in Xwayland (goal: p95 at most 30 ms):"
 bench_reveal_latency
+echo "The same, a pointer gliding through the compositor in 8 ms steps onto the edge and along it, from its move into the strip:"
+bench_glide_latency
 stop_app TERM

@@ -85,3 +85,5 @@ echo
 echo "== Reveal latency under Wine, pointer into the strip until the panel is mapped"
 echo "\$ velmora_map_probe: XTest motion into the strip, timed to the panel's MapNotify; 30 tries"
 bench_reveal_latency
+echo "\$ velmora_map_probe: a pointer gliding in 8 ms steps (XTest) onto the edge and along it; 30 tries"
+bench_glide_latency
