@@ -1,9 +1,12 @@
 // Moves the pointer, presses buttons and keys in KWin through its fake-input protocol, one command
 // a line on standard input ("move DX DY", "button 0|1", "key EVDEV_CODE 0|1", "tap EVDEV_CODE": a
 // press and its release at once), answering "ok" once KWin has taken each. KWin grants the
-// protocol to any client with KWIN_WAYLAND_NO_PERMISSION_CHECKS=1. KWin accelerates relative
-// motion, so the position is kept here, within the screen given as arguments (WIDTH HEIGHT), and
-// sent as an absolute one.
+// protocol to any client with KWIN_WAYLAND_NO_PERMISSION_CHECKS=1. The pointer moves as a mouse
+// moves it, by relative motion, which KWin passes on to the window under it as a mouse's: Xwayland
+// 22 tells X programs that the pointer left their window straight onto a native one only after
+// such motion (after absolute motion alone, a tablet's, it tells them nothing). KWin keeps the
+// pointer within the screen, as this does (WIDTH HEIGHT, the arguments): the pointer starts in
+// the top-left corner, placed there absolutely once.
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -50,16 +53,20 @@ int main(int argc, char** argv) {
     }
     org_kde_kwin_fake_input_authenticate(fake_input, "velmora-tests", "end-to-end tests");
     wl_display_roundtrip(display);
+    org_kde_kwin_fake_input_pointer_motion_absolute(fake_input, 0, 0);
+    wl_display_roundtrip(display);
     printf("ready\n");
     fflush(stdout);
     char line[128];
     while (fgets(line, sizeof line, stdin) != NULL) {
         int a = 0, b = 0;
         if (sscanf(line, "move %d %d", &a, &b) == 2) {
-            x = clamp(x + a, width - 1);
-            y = clamp(y + b, height - 1);
-            org_kde_kwin_fake_input_pointer_motion_absolute(fake_input, wl_fixed_from_int(x),
-                                                            wl_fixed_from_int(y));
+            const int dx = clamp(x + a, width - 1) - x, dy = clamp(y + b, height - 1) - y;
+            x += dx;
+            y += dy;
+            if (dx != 0 || dy != 0)
+                org_kde_kwin_fake_input_pointer_motion(fake_input, wl_fixed_from_int(dx),
+                                                       wl_fixed_from_int(dy));
         } else if (sscanf(line, "button %d", &a) == 1) {
             org_kde_kwin_fake_input_button(fake_input, 0x110, a ? 1 : 0);  // BTN_LEFT
         } else if (sscanf(line, "key %d %d", &a, &b) == 2) {

@@ -49,13 +49,14 @@ wait_for 5 "the panel to appear at the edge over the native window" panel_place
 [ "$PX $PY $PW $PH" = "$((SCREEN_W - 173 * S)) 0 $((173 * S)) $((449 * S))" ] || fail "the panel is at $PX $PY ${PW}x$PH"
 ok "$compositor: the panel appears in its corner when the pointer reaches the edge over a native window"
 
-# Onto the panel it stays; off it onto the native window it goes, though the X server's pointer
-# stays behind.
+# Onto the panel it stays, moving over it; off it in one jump onto the native window it goes,
+# though the X server's pointer stays behind.
 pointer_onto $((PX + 80)) 200
+walk_to $((PX + 60)) 230
 assert_stays_visible 600
 pointer_to 640 200
 wait_for 5 "the panel to hide over the native window" panel_hidden
-ok "$compositor: it stays under the pointer and hides when the pointer moves onto the native window"
+ok "$compositor: it stays under the pointer moving over it and hides when the pointer jumps onto the native window"
 
 # The panel appears under the pointer, which walks slowly straight back onto the native window:
 # it hides, and does not come back when the X server, the panel gone, believes the pointer is on
