@@ -205,7 +205,10 @@ clear_of_panel "$DIALOG" "the settings dialog"
 # again after a while).
 onto_update() {
     read -r DX DY DW DH < <(abs_geometry "$DIALOG")
-    pointer_to $((DX + 48 * S)) $((DY + 150 * S))
+    local x=$((DX + 48 * S)) y=$((DY + 150 * S))
+    # Arrived before the dialog was placed there, a hand moves by a pixel or so.
+    [ "$PTR_X $PTR_Y" != "$x $y" ] || x=$((x + 1))
+    pointer_to "$x" "$y"
     xdotool getmouselocation | grep -q "window:$DIALOG\$"
 }
 if [ "$compositor" = sway ]; then
