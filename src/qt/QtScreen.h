@@ -44,6 +44,9 @@ class QtScreen : public IScreen {
     bool KeepsRestingPointerWhereItWas() const override {
         return xwayland_ && velmora::KeepsRestingPointerWhereItWas(windowKind_);
     }
+    bool LooksForPointerAgainAsItShows() const override {
+        return xwayland_ && velmora::LooksForPointerAgainAsItShows(windowKind_);
+    }
     void ParkServerPointer(std::pair<int, int> from, std::pair<int, int> to) override;
     bool Locked() const override;
 

@@ -335,7 +335,8 @@ TEST(Trigger, UnderXwaylandAPanelShownUnderARestingPointerParksTheServersPointer
     EXPECT_EQ(StripPointClearOfPanel({1910, 0, 10, 482}, {1747, 0, 173, 449}, 1915),
               (std::pair{1915, 481}));
     EXPECT_EQ(StripPointClearOfPanel({1910, 0, 10, 800}, {1747, 0, 173, 449}, 1900), std::nullopt);
-    // On X11 the X server has the pointer where it is; mutter looks again as it shows the panel.
+    // On X11 the X server has the pointer where it is, and so does a compositor that neither keeps
+    // a resting pointer where it was nor looks again as it shows the panel.
     for (const bool ownWindowsOnly : {false, true}) {
         velmora::testing::PanelFixture other;
         other.screen.ownWindowsOnly = ownWindowsOnly;
@@ -349,6 +350,61 @@ TEST(Trigger, UnderXwaylandAPanelShownUnderARestingPointerParksTheServersPointer
     EXPECT_TRUE(KeepsRestingPointerWhereItWas(PanelWindowKind::CriticalNotification));
     EXPECT_TRUE(KeepsRestingPointerWhereItWas(PanelWindowKind::OutsideManagementHoldingKeys));
     EXPECT_FALSE(KeepsRestingPointerWhereItWas(PanelWindowKind::OutsideManagementUnderXwayland));
+}
+
+// mutter has a resting pointer over the strip until it shows the panel and looks again: the X
+// server's pointer is parked there too, and a pointer seen gone within a few timer ticks may be
+// one that moved onto the panel before mutter showed it. Gone, the panel hides then;
+// on the panel, mutter's look finds it there.
+TEST(Trigger, UnderMutterAPointerSeenGoneAsThePanelShowsCountsAFewTicksLater) {
+    const auto shownUnderRestingPointer = [](velmora::testing::PanelFixture& f) {
+        f.screen.reportsEdge = true;
+        f.screen.ownWindowsOnly = true;
+        f.screen.looksAgain = true;
+        f.screen.x = 1915;
+        f.screen.y = 300;
+        f.logic.Tick();
+        ASSERT_EQ(f.screen.parks.size(), 1u);
+        ASSERT_EQ(f.screen.parks[0].second, (std::pair{1915, 449 + 32}));
+        // The pointer leaves before mutter shows the panel: the X server has it elsewhere, at the
+        // parked point.
+        f.screen.x = 1915;
+        f.screen.y = 449 + 32;
+        f.screen.elsewhere = true;
+    };
+    velmora::testing::PanelFixture gone;
+    shownUnderRestingPointer(gone);
+    gone.logic.Tick();  // at once, from the strip's leave
+    gone.logic.Tick();
+    for (int tick = 1; tick < PointerWatch::kTicksUntilGoneCounts; ++tick) {
+        gone.timer.tick();  // the first may follow the show at once
+        EXPECT_EQ(gone.panel.calls.back(), "show") << "still believed on the strip";
+    }
+    gone.timer.tick();
+    EXPECT_EQ(gone.panel.calls.back(), "hide");
+    EXPECT_EQ(gone.screen.parks.size(), 1u);
+
+    velmora::testing::PanelFixture onPanel;
+    shownUnderRestingPointer(onPanel);
+    onPanel.logic.Tick();
+    onPanel.timer.tick();
+    onPanel.screen.elsewhere = false;  // mutter shows the panel and finds the pointer over it
+    onPanel.screen.x = 1800;
+    onPanel.screen.y = 200;
+    onPanel.timer.tick();
+    onPanel.timer.tick();
+    EXPECT_EQ(onPanel.panel.calls.back(), "show");
+    // Gone from there, the panel hides as it does anywhere: no wait once the panel is seen.
+    onPanel.screen.elsewhere = true;
+    onPanel.logic.Tick();
+    onPanel.logic.Tick();
+    EXPECT_EQ(onPanel.panel.calls.back(), "hide");
+
+    // The kind that stands for mutter (and weston), and no other.
+    EXPECT_TRUE(LooksForPointerAgainAsItShows(PanelWindowKind::OutsideManagementUnderXwayland));
+    EXPECT_FALSE(LooksForPointerAgainAsItShows(PanelWindowKind::CriticalNotification));
+    EXPECT_FALSE(LooksForPointerAgainAsItShows(PanelWindowKind::OutsideManagementHoldingKeys));
+    EXPECT_FALSE(LooksForPointerAgainAsItShows(PanelWindowKind::OutsideManagement));
 }
 
 // Windows: a window over the strip tells when the cursor comes onto it (set there by a program

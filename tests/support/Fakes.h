@@ -104,6 +104,8 @@ struct FakeScreen : IScreen {
     }
     bool keepsRestingPointer = false;
     bool KeepsRestingPointerWhereItWas() const override { return keepsRestingPointer; }
+    bool looksAgain = false;
+    bool LooksForPointerAgainAsItShows() const override { return looksAgain; }
     // Where the X server's pointer was parked, and where the user's was: {from, to} each time.
     std::vector<std::pair<std::pair<int, int>, std::pair<int, int>>> parks;
     void ParkServerPointer(std::pair<int, int> from, std::pair<int, int> to) override {

@@ -96,9 +96,12 @@ class IScreen {
     // There, where the compositor goes on treating a pointer at rest as over the window it was
     // over when another one is shown under it (core/panel/WindowKind.h).
     virtual bool KeepsRestingPointerWhereItWas() const { return false; }
-    // Then: moves the window system's pointer to `to` (screen pixels) without moving the pointer
-    // the user sees, which stays at `from`. What the user does there before the pointer moves
-    // again comes to the window at `to`, and is handed to the one at `from`.
+    // There, where the compositor looks again for the window under the pointer as it shows one, a
+    // while after the window system has mapped it (core/panel/WindowKind.h).
+    virtual bool LooksForPointerAgainAsItShows() const { return false; }
+    // Under either: moves the window system's pointer to `to` (screen pixels) without moving the
+    // pointer the user sees, which stays at `from`. What the user does there before the pointer
+    // moves again comes to the window at `to`, and is handed to the one at `from`.
     virtual void ParkServerPointer(std::pair<int, int> from, std::pair<int, int> to) {
         (void)from;
         (void)to;

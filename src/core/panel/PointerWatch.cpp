@@ -14,6 +14,10 @@ PointerWatch::Reading PointerWatch::Read(bool panelVisible) {
     // Still elsewhere until the pointer is seen at another point.
     const bool believedElsewhere = confirmed || stale_ == std::pair{x, y};
     stale_ = believedElsewhere ? std::optional{std::pair{x, y}} : std::nullopt;
+    // Seen off the parked point, the compositor has looked: gone from there counts at once.
+    if (!panelVisible || (!believedElsewhere && std::pair{x, y} != parkedAt_))
+        ticksUntilGoneCounts_ = 0;
+    if (believedElsewhere && ticksUntilGoneCounts_ > 0) return {parkedAt_.first, parkedAt_.second};
     return {x, y, believedElsewhere};
 }
 
@@ -50,15 +54,25 @@ void PointerWatch::AfterTick(bool panelVisible, const PixelRect& strip, const Re
 }
 
 void PointerWatch::Shown(const PixelRect& panel, const PixelRect& strip, const Reading& seen) {
-    if (!screen_.SeesPointerOnlyOverOwnWindows() || !screen_.KeepsRestingPointerWhereItWas() ||
-        seen.elsewhere || !panel.Contains(seen.x, seen.y))
+    const bool looksAgain = screen_.LooksForPointerAgainAsItShows();
+    if (!screen_.SeesPointerOnlyOverOwnWindows() ||
+        !(screen_.KeepsRestingPointerWhereItWas() || looksAgain) || seen.elsewhere ||
+        !panel.Contains(seen.x, seen.y))
         return;
-    if (const auto clear = StripPointClearOfPanel(strip, panel, seen.x))
-        screen_.ParkServerPointer({seen.x, seen.y}, *clear);
+    const auto clear = StripPointClearOfPanel(strip, panel, seen.x);
+    if (!clear) return;
+    screen_.ParkServerPointer({seen.x, seen.y}, *clear);
+    if (looksAgain) {
+        parkedAt_ = *clear;
+        // Three ticks and more (the next may come at once): mutter shows a window within a frame
+        // or two, and in a busy session far later.
+        ticksUntilGoneCounts_ = kTicksUntilGoneCounts;
+    }
 }
 
 void PointerWatch::CountTick() {
     if (ticksAfterPress_ > 0) --ticksAfterPress_;
+    if (ticksUntilGoneCounts_ > 0) --ticksUntilGoneCounts_;
 }
 
 void PointerWatch::Stop() {

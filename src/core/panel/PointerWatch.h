@@ -30,6 +30,9 @@ class PointerWatch {
     static constexpr int kAfterPressMs = 20;
     static constexpr int kLooksAfterPress = 5;
     static constexpr int kTicksAfterPress = 4;
+    // Parked where the compositor looks again as it shows the panel: the timer ticks until a
+    // pointer seen gone counts.
+    static constexpr int kTicksUntilGoneCounts = 4;
 
     PointerWatch(IScreen& screen, ITimer& timer) : screen_(screen), timer_(timer) {}
 
@@ -50,8 +53,10 @@ class PointerWatch {
     // compositor that keeps a resting pointer where it was has it over the strip until it moves,
     // and its word that it left the strip then reaches no program. There the window system's
     // pointer is parked on the strip beside the panel, where the compositor has it (its next move
-    // puts it right again). (Not where the compositor looks again as it shows the panel: a
-    // pointer moved onto the panel before the compositor shows it would seem to have left.)
+    // puts it right again). A compositor that looks again as it shows the panel has the pointer
+    // over the strip until then: parked there too, a pointer seen gone within a few timer ticks
+    // is believed on the strip until then (moved onto the panel before the compositor showed it,
+    // it is seen there once the compositor looks).
     void Shown(const PixelRect& panel, const PixelRect& strip, const Reading& seen);
     // The timer ticked (before that tick's look).
     void CountTick();
@@ -77,6 +82,10 @@ class PointerWatch {
     bool lookAtSoon_ = false;   // and it brings a look
     int looksAfterPress_ = 0;
     int ticksAfterPress_ = 0;
+    // Parked where the compositor looks again as it shows the panel: the parked point, and the
+    // timer ticks left until a pointer seen gone counts.
+    std::pair<int, int> parkedAt_;
+    int ticksUntilGoneCounts_ = 0;
 };
 
 }  // namespace velmora

@@ -19,4 +19,8 @@ bool KeepsRestingPointerWhereItWas(PanelWindowKind kind) {
            kind == PanelWindowKind::OutsideManagementHoldingKeys;
 }
 
+bool LooksForPointerAgainAsItShows(PanelWindowKind kind) {
+    return kind == PanelWindowKind::OutsideManagementUnderXwayland;
+}
+
 }  // namespace velmora

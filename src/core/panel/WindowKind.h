@@ -35,4 +35,8 @@ PanelWindowKind ChoosePanelWindowKind(bool xwayland, std::string_view windowMana
 // server has the pointer itself.
 bool KeepsRestingPointerWhereItWas(PanelWindowKind kind);
 
+// Whether the compositor these kinds stand for looks again for the surface under the pointer as
+// it shows a window, a while after the X server has mapped it (mutter; weston's kind too).
+bool LooksForPointerAgainAsItShows(PanelWindowKind kind);
+
 }  // namespace velmora
