@@ -64,41 +64,46 @@ bool Overlap(const PixelRect& a, const PixelRect& b) {
 
 }  // namespace
 
+namespace {
+
+// The monitor holding the point (its rectangle in logical pixels, or in device pixels from the
+// same origin), else the first one. `monitors` is not empty.
+const Monitor& MonitorHolding(const std::vector<Monitor>& monitors, std::pair<int, int> point,
+                              bool devicePixels) {
+    for (const Monitor& m : monitors) {
+        const PixelRect r = devicePixels ? PixelRect{m.logical.left, m.logical.top,
+                                                     static_cast<int>(m.logical.width * m.ratio),
+                                                     static_cast<int>(m.logical.height * m.ratio)}
+                                         : m.logical;
+        if (Contains(r, point.first, point.second)) return m;
+    }
+    return monitors.front();
+}
+
+double RatioOf(const Monitor& m) { return m.ratio > 0 ? m.ratio : 1; }
+
+}  // namespace
+
 std::pair<int, int> DeviceToLogical(std::pair<int, int> device,
                                     const std::vector<Monitor>& monitors) {
     if (monitors.empty()) return device;
-    const Monitor* on = &monitors.front();
-    for (const Monitor& m : monitors) {
-        const PixelRect deviceRect{m.logical.left, m.logical.top,
-                                   static_cast<int>(m.logical.width * m.ratio),
-                                   static_cast<int>(m.logical.height * m.ratio)};
-        if (Contains(deviceRect, device.first, device.second)) {
-            on = &m;
-            break;
-        }
-    }
-    const double ratio = on->ratio > 0 ? on->ratio : 1;
+    const Monitor& on = MonitorHolding(monitors, device, true);
+    const double ratio = RatioOf(on);
     const auto map = [ratio](int value, int origin) {
         return origin + static_cast<int>(std::floor((value - origin) / ratio));
     };
-    return {map(device.first, on->logical.left), map(device.second, on->logical.top)};
+    return {map(device.first, on.logical.left), map(device.second, on.logical.top)};
 }
 
 std::pair<int, int> LogicalToDevice(std::pair<int, int> logical,
                                     const std::vector<Monitor>& monitors) {
     if (monitors.empty()) return logical;
-    const Monitor* on = &monitors.front();
-    for (const Monitor& m : monitors) {
-        if (Contains(m.logical, logical.first, logical.second)) {
-            on = &m;
-            break;
-        }
-    }
-    const double ratio = on->ratio > 0 ? on->ratio : 1;
+    const Monitor& on = MonitorHolding(monitors, logical, false);
+    const double ratio = RatioOf(on);
     const auto map = [ratio](int value, int origin) {
         return origin + static_cast<int>(std::ceil((value - origin) * ratio));
     };
-    return {map(logical.first, on->logical.left), map(logical.second, on->logical.top)};
+    return {map(logical.first, on.logical.left), map(logical.second, on.logical.top)};
 }
 
 std::pair<int, int> DialogPlacement(const PixelRect& screen, const std::optional<PixelRect>& panel,
